@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zarvek {
+
+// The separators of the user's locale, passed in rather than read from a global so that every
+// locale can be exercised in tests. Separators are UTF-8 text (a group separator may be a
+// non-breaking space). An empty group separator means the locale groups no digits.
+struct NumberLocale {
+    std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";
+};
+
+// The neutral form of the grid file: "." for decimals, no grouping.
+inline NumberLocale FileLocale() {
+    return NumberLocale{".", ""};
+}
+
+// Formats `value` with the pattern "0." followed by `decimals` placeholders, the last one "0"
+// ("0.##0" is decimals = 3). The value is first turned into its correctly rounded decimal text of
+// at most 15 significant digits, and that text is rounded to `decimals` places, halves away from
+// zero: 1.0005 gives "1.001". Exactly `decimals` digits follow the separator, at least one digit
+// precedes it, there is no grouping, and a value that rounds to zero has no minus sign.
+// Throws NumberFormatError for a value that is not finite. `decimals` is 1 to 15.
+std::string FormatPattern(double value, int decimals, const NumberLocale& locale);
+
+// As above for a single-precision value, taken from its text of at most 7 significant digits, so
+// that a stored 6.35f gives "6.350000" and not the longer expansion of the nearest float.
+std::string FormatPatternSingle(float value, int decimals, const NumberLocale& locale);
+
+// Reads a number the way an entry field is read: an optional leading "-", then digits with at most
+// one decimal separator of `locale`; the locale's group separator is skipped wherever it stands
+// ("1,5" is fifteen where the group separator is ","). Anything else (empty, "-", "1-2", blanks,
+// letters, "+", exponents) and any value that is not finite throw NumberFormatError.
+double ParseLocaleNumber(std::string_view text, const NumberLocale& locale);
+
+// As ParseLocaleNumber, rounded once, directly from the text, to single precision.
+float ParseLocaleSingle(std::string_view text, const NumberLocale& locale);
+
+// Reads a number of the grid file: "." as the decimal separator in every locale, an optional
+// leading sign, no grouping, no exponent, surrounding blanks ignored. "nan", "inf" and values
+// beyond the type's range throw NumberFormatError.
+double ParseFileNumber(std::string_view text);
+float ParseFileSingle(std::string_view text);
+
+}  // namespace zarvek

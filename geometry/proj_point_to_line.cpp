@@ -1,0 +1,19 @@
+#include "geometry/operations.h"
+
+namespace zarvek {
+
+Point ProjPointToLine(const Point& p, const PointVectorLine& line) {
+    const Point l = line.LinePoint.value_or(Point{});
+    const Vector u = line.LineVector.value_or(Vector{});
+    const double d = LthPointToPoint(l, p);
+    if (d == 0.0) {
+        return l;
+    }
+    // d > 0, so MakeVector never meets coincident points here and never shows its box.
+    SilentDialogs silent;
+    const Vector w = MakeVector(p, l, silent);
+    const double t = -d * DotProduct(w, u);
+    return MovePoint(l, u, t);
+}
+
+}  // namespace zarvek

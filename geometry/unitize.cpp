@@ -1,0 +1,16 @@
+#include <cmath>
+
+#include "geometry/operations.h"
+
+namespace zarvek {
+
+std::optional<Vector> Unitize(const Vector& v) {
+    const double length =
+        std::sqrt(v.iValue * v.iValue + v.jValue * v.jValue + v.kValue * v.kValue);
+    if (length == 0.0) {
+        return std::nullopt;
+    }
+    return Vector{v.iValue / length, v.jValue / length, v.kValue / length};
+}
+
+}  // namespace zarvek
