@@ -83,7 +83,12 @@ std::string FormatDecimalText(const DecimalText& text, int decimals, const Numbe
     whole = firstNonZero == std::string::npos ? "0" : whole.substr(firstNonZero);
 
     const bool zero = whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
-    return (text.negative && !zero ? "-" : "") + whole + locale.decimalSeparator + fraction;
+    std::string result;
+    if (text.negative && !zero) {
+        result.push_back('-');
+    }
+    result.append(whole).append(locale.decimalSeparator).append(fraction);
+    return result;
 }
 
 void RequireFinite(double value) {

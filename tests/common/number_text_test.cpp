@@ -20,32 +20,42 @@ struct FormatCase {
     const char* expected;
 };
 
-class FormatPatternRoundsTheTextNotTheBinaryValue : public testing::TestWithParam<FormatCase> {};
-
-TEST_P(FormatPatternRoundsTheTextNotTheBinaryValue, Formats) {
-    const FormatCase c = GetParam();
-    EXPECT_EQ(FormatPattern(c.value, c.decimals, kPoint), c.expected) << c.value;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FormatPatternRoundsTheTextNotTheBinaryValue,
-    testing::Values(
+TEST(FormatPattern, RoundsTheTextNotTheBinaryValue) {
+    const FormatCase cases[] = {
         // printf("%.3f", 1.0005) gives 1.000: the binary value lies below the half.
-        FormatCase{1.0005, 3, "1.001"}, FormatCase{2.0004999999999997, 3, "2.001"},
-        FormatCase{10, 3, "10.000"}, FormatCase{1.5, 3, "1.500"}, FormatCase{0.5, 3, "0.500"},
-        FormatCase{-0.5, 3, "-0.500"}, FormatCase{0, 7, "0.0000000"}, FormatCase{1, 7, "1.0000000"},
-        FormatCase{-0.57735026918962573, 7, "-0.5773503"},
-        FormatCase{0.57735026918962573, 7, "0.5773503"}, FormatCase{12.3456, 3, "12.346"},
-        FormatCase{-40.125, 3, "-40.125"}, FormatCase{0.70710678, 6, "0.707107"},
-        FormatCase{-0.70710678118654757, 5, "-0.70711"}, FormatCase{1, 5, "1.00000"},
-        FormatCase{-2.5, 4, "-2.5000"}, FormatCase{9.9995, 3, "10.000"},
-        FormatCase{-9.9995, 3, "-10.000"}, FormatCase{0.00049999, 3, "0.000"},
-        FormatCase{0.0005, 3, "0.001"}, FormatCase{1e-5, 4, "0.0000"},
-        FormatCase{1.5e-5, 4, "0.0000"}, FormatCase{5e-5, 4, "0.0001"},
-        FormatCase{123456789012345678.0, 3, "123456789012346000.000"},
+        {1.0005, 3, "1.001"},
+        {2.0004999999999997, 3, "2.001"},
+        {10, 3, "10.000"},
+        {1.5, 3, "1.500"},
+        {0.5, 3, "0.500"},
+        {-0.5, 3, "-0.500"},
+        {0, 7, "0.0000000"},
+        {1, 7, "1.0000000"},
+        {-0.57735026918962573, 7, "-0.5773503"},
+        {0.57735026918962573, 7, "0.5773503"},
+        {12.3456, 3, "12.346"},
+        {-40.125, 3, "-40.125"},
+        {0.70710678, 6, "0.707107"},
+        {-0.70710678118654757, 5, "-0.70711"},
+        {1, 5, "1.00000"},
+        {-2.5, 4, "-2.5000"},
+        {9.9995, 3, "10.000"},
+        {-9.9995, 3, "-10.000"},
+        {0.00049999, 3, "0.000"},
+        {0.0005, 3, "0.001"},
+        {1e-5, 4, "0.0000"},
+        {1.5e-5, 4, "0.0000"},
+        {5e-5, 4, "0.0001"},
+        {123456789012345678.0, 3, "123456789012346000.000"},
         // A negative value that rounds to zero carries no minus sign.
-        FormatCase{-0.0001, 3, "0.000"}, FormatCase{-0.0, 3, "0.000"},
-        FormatCase{-0.000004, 5, "0.00000"}, FormatCase{-0.0005, 3, "-0.001"}));
+        {-0.0001, 3, "0.000"},
+        {-0.0, 3, "0.000"},
+        {-0.000004, 5, "0.00000"},
+        {-0.0005, 3, "-0.001"}};
+    for (const FormatCase& c : cases) {
+        EXPECT_EQ(FormatPattern(c.value, c.decimals, kPoint), c.expected) << c.value;
+    }
+}
 
 TEST(FormatPatternSingle, UsesTheSevenDigitTextOfTheFloat) {
     EXPECT_EQ(FormatPatternSingle(6.35f, 6, kPoint), "6.350000");
