@@ -1,5 +1,6 @@
 #include "pattern/length_repeats.h"
 
+#include <algorithm>
 #include <set>
 
 #include "geometry/operations.h"

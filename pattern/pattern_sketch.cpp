@@ -1,6 +1,7 @@
 #include "pattern/pattern_sketch.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/dialogs.h"
 #include "common/errors.h"
@@ -58,7 +59,8 @@ Vector Flatten(const Vector& v, const Vector& n) {
 // is not parallel to n.
 std::pair<Vector, Vector> PlaneAxes(const Vector& n, const Vector& side12) {
     std::optional<Vector> x = Unitize(Flatten(side12, n));
-    if (!x || std::fabs(Dot(*Unitize(side12), n)) > 1 - 1e-12) {
+    const std::optional<Vector> unitSide = Unitize(side12);
+    if (!x || !unitSide || std::fabs(Dot(*unitSide, n)) > 1 - 1e-12) {
         const Vector helper = std::fabs(n.iValue) < 0.9 ? Vector{1, 0, 0} : Vector{0, 1, 0};
         x = Unitize(Flatten(helper, n));
     }

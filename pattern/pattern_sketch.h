@@ -56,8 +56,9 @@ struct PatternSketch {
     std::array<bool, 3> seatTooClose{};  // indexed by seat: 0 = seat 1, ...
 
     // The first message Check Pattern would show for these seats, if any: a "not a vector"
-    // message, a length verdict, kMustBeRightHand, or a spread verdict. Unset when the texts are
-    // not all numbers (Check Pattern would not get that far) or when the pattern passes.
+    // message, a length verdict, kMustBeRightHand, or a spread verdict. Unset when the pattern
+    // passes, and when any of the eighteen texts is not a number (the drawing then has nothing to
+    // judge, even where Check Pattern would stop at a zero direction before reading that text).
     std::optional<StringId> firstFailure;
 };
 

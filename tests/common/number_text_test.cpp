@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -75,6 +76,27 @@ TEST(FormatPattern, WritesTheLocaleDecimalSeparator) {
     EXPECT_EQ(FormatPatternSingle(6.35f, 6, kComma), "6,350000");
 }
 
+// The process's C locale (set from the environment by the window toolkit) must not leak into the
+// digits: the pattern decides the separator, nothing else.
+TEST(FormatPattern, IgnoresTheProcessCLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    }
+    const std::string formatted = FormatPattern(1.0005, 3, kPoint);
+    const std::string single = FormatPatternSingle(6.35f, 6, kPoint);
+    const double parsed = ParseLocaleNumber("1.5", kPoint);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(formatted, "1.001");
+    EXPECT_EQ(single, "6.350000");
+    EXPECT_EQ(parsed, 1.5);
+}
+
+TEST(FormatPattern, RefusesPatternsOutsideOneToFifteenDecimals) {
+    EXPECT_THROW(FormatPattern(1, 0, kPoint), std::invalid_argument);
+    EXPECT_THROW(FormatPattern(1, 16, kPoint), std::invalid_argument);
+}
+
 TEST(FormatPattern, RefusesValuesThatAreNotFinite) {
     EXPECT_THROW(FormatPattern(std::numeric_limits<double>::infinity(), 3, kPoint),
                  NumberFormatError);
@@ -119,6 +141,24 @@ TEST(ParseLocaleNumber, NeverTurnsANonNumberIntoZero) {
         EXPECT_THROW(ParseLocaleNumber(c.text, c.locale), NumberFormatError)
             << '"' << c.text << "\" with decimal separator " << c.locale.decimalSeparator;
     }
+}
+
+TEST(ParseLocaleNumber, ReadsSeparatorsOfMoreThanOneByte) {
+    const NumberLocale swiss{".", "\u2019"};   // right single quotation mark, three bytes
+    const NumberLocale french{",", "\u202f"};  // narrow no-break space
+    const NumberLocale odd{"<>", ""};          // no grouping at all
+    EXPECT_EQ(ParseLocaleNumber("1\u2019234.5", swiss), 1234.5);
+    EXPECT_EQ(ParseLocaleNumber("1\u202f234,5", french), 1234.5);
+    EXPECT_EQ(ParseLocaleNumber("-12<>5", odd), -12.5);
+    EXPECT_EQ(FormatPattern(2.5, 3, odd), "2<>500");
+    EXPECT_THROW(ParseLocaleNumber("1\xe2\x80", swiss), NumberFormatError);  // cut-off separator
+    EXPECT_THROW(ParseLocaleNumber("1<2", odd), NumberFormatError);
+    EXPECT_THROW(ParseLocaleNumber("1,5", odd), NumberFormatError);
+}
+
+TEST(ParseLocaleNumber, ReadsValuesBelowTheSmallestDoubleAsZero) {
+    EXPECT_EQ(ParseLocaleNumber("0." + std::string(400, '0') + "1", kPoint), 0.0);
+    EXPECT_EQ(ParseLocaleSingle("0." + std::string(60, '0') + "1", kPoint), 0.0f);
 }
 
 TEST(ParseLocaleNumber, RefusesOverflowInsteadOfInfinity) {

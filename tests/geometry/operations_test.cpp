@@ -19,6 +19,10 @@ void ExpectVector(const Vector& actual, const Vector& expected) {
 TEST(Unitize, OnlyAnExactlyZeroLengthIsNoVector) {
     ExpectVector(*Unitize({3, 0, 4}), {0.6, 0, 0.8});
     ExpectVector(*Unitize({0.000001, 0, 0}), {1, 0, 0});
+    // However short or long: squares that underflow or overflow must not decide.
+    EXPECT_EQ(*Unitize({1e-170, 0, 0}), (Vector{1, 0, 0}));
+    EXPECT_EQ(*Unitize({0, -1e200, 0}), (Vector{0, -1, 0}));
+    EXPECT_EQ(*Unitize({1e-150, 0, 0}), (Vector{1, 0, 0}));
     EXPECT_FALSE(Unitize({0, 0, 0}).has_value());
     EXPECT_FALSE(Unitize({-0.0, 0, 0}).has_value());
 }
@@ -55,9 +59,11 @@ TEST(CrossProduct, ExactZeroComponentsTakeTheFirstArgumentsOwnComponents) {
         {{2, 0, 0}, {5, 0, 0}, {2, 0, 0}},   // parallel: a itself, not its unit vector
         {{0, 1, 0}, {1, 0, 0}, {0, 1, -1}},  // exact (0,0,-1)
         {{0, 0, 3}, {0, 0, -1}, {0, 0, 3}},  // antiparallel
+        // Only an exact zero is replaced, never a merely tiny component.
+        {{1, 0, 0}, {1, 1e-12, 0}, {1, 0, 1e-12}},
     };
     for (const auto& c : cases) {
-        ExpectVector(CrossProduct(c.a, c.b), c.expected);
+        EXPECT_EQ(CrossProduct(c.a, c.b), c.expected);
     }
 }
 
@@ -88,14 +94,6 @@ TEST(PointOperations, WorkedDistancesMovesAndProjections) {
     EXPECT_NEAR(behind.XValue, 2, 1e-12);
     EXPECT_NEAR(behind.YValue, -10, 1e-12);
     EXPECT_NEAR(behind.ZValue, 4, 1e-12);
-}
-
-TEST(PointVectorLine, StartsWithNeitherPointNorVector) {
-    const PointVectorLine line;
-    EXPECT_FALSE(line.LinePoint.has_value());
-    EXPECT_FALSE(line.LineVector.has_value());
-    EXPECT_EQ(Point{}, (Point{0, 0, 0}));
-    EXPECT_EQ(Vector{}, (Vector{0, 0, 0}));
 }
 
 }  // namespace

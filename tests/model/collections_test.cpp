@@ -27,13 +27,6 @@ TEST(GridFile, StartsEmptyWithZeroHeaderValues) {
     EXPECT_EQ(gridFile.Parts.Count(), 0u);
 }
 
-TEST(GridFile, ProbeDiameterHoldsSinglePrecision) {
-    GridFile gridFile;
-    gridFile.sProbeDiameter = static_cast<float>(3.1);
-    EXPECT_EQ(gridFile.sProbeDiameter, 3.1f);
-    EXPECT_NE(static_cast<double>(gridFile.sProbeDiameter), 3.1);
-}
-
 TEST(Parts, ItemByPositionAndByKeyAgreeAndSurviveRemoval) {
     Parts parts = ThreeKeyedParts();
     EXPECT_EQ(parts.Item(2).sName, "part 2");

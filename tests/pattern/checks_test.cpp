@@ -37,6 +37,10 @@ TEST(CheckLengths, TestsThePairsInOrderAndFailsAtExactlyTheTolerance) {
         {"difference just over 1.5 passes", WithLengths(100, 101.6, 150), kLengthsAreGood},
         {"L12 against L31", WithLengths(100, 120, 101), kLengths12And13},
         {"L23 against L31", WithLengths(100, 120, 119), kLengths13And23},
+        // Only the rounding of the difference to single precision makes these two equal.
+        {"difference a hair over 1.5 rounds to 1.5",
+         {{0, 0, 0}, {100, 0, 0}, {100, 101.50000001, 0}},
+         kLengths12And23},
         {"seats 1 and 2 coincide", {{1, 1, 1}, {1, 1, 1}, {50, 0, 0}}, kLengths13And23},
     };
     for (const auto& c : cases) {
@@ -86,6 +90,9 @@ TEST(CheckSpread, TestsSeatThreeThenOneThenTwoAndEqualityFails) {
         {"seat 3 exactly half of L12 from its line",
          {{0, 0, 0}, {100, 0, 0}, {0, 50, 0}},
          kSpreadPoint3},
+        {"seat 3 a hair beyond half of L12 rounds onto it",
+         {{0, 0, 0}, {100, 0, 0}, {0, 50.000001, 0}},
+         kSpreadPoint3},
         {"seat 3 close to line 1-2", {{0, 0, 0}, {100, 0, 0}, {50, 30, 0}}, kSpreadPoint3},
         {"seat 1 close to line 2-3", {{50, 30, 0}, {0, 0, 0}, {100, 0, 0}}, kSpreadPoint1},
         {"seat 2 close to line 3-1", {{0, 0, 0}, {50, 30, 0}, {100, 0, 0}}, kSpreadPoint2},
@@ -118,6 +125,8 @@ TEST(CheckLengthsAgainstGridFile, CountsMatchesBelowTheToleranceAcrossAllNewLeng
         {"a third match refuses", one, WithLengths(50.5, 60.5, 69), kTooManyLengthsMatch},
         {"a difference of exactly 1.5 is no match", one, WithLengths(48.5, 61.5, 71.5),
          kLengthsAreGood},
+        {"differences a hair under 1.5 round to 1.5", one,
+         WithLengths(48.50000001, 61.49999999, 71.49999999), kLengthsAreGood},
         {"one length matching two stored ones counts twice", twoWith80, WithLengths(80.2, 30, 100),
          kLengthsAreGood},
         {"and a further match makes three", twoWith80, WithLengths(80.2, 40.5, 100),

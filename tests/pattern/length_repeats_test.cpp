@@ -1,6 +1,7 @@
 #include "pattern/length_repeats.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <cmath>
 #include <random>

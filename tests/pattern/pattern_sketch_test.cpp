@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace zarvek {
@@ -124,6 +125,18 @@ TEST(PatternSketch, TextsThatAreNotNumbersGiveAHintAndNoVerdict) {
         EXPECT_EQ(sketch.hint, kSketchHintTypeSeats) << bad;
         EXPECT_FALSE(sketch.firstFailure.has_value()) << bad;
     }
+}
+
+TEST(PatternSketch, ASideTooShortToSquareDoesNotBreakTheDrawing) {
+    const std::string tiny = "0." + std::string(161, '0') + "15";
+    SeatTexts texts;
+    const std::array<std::string, 6> seat1 = {"0", "0", "0", "0.6", "0.8", "0"};
+    const std::array<std::string, 6> seat2 = {tiny, "-" + tiny, "0", "0.6", "0.8", "0"};
+    const std::array<std::string, 6> seat3 = {"30", "80", "5", "0.6", "0.8", "0"};
+    texts = {seat1, seat2, seat3};
+    const PatternSketch sketch = SketchPattern(texts, kPoint);
+    EXPECT_TRUE(sketch.firstFailure.has_value());
+    EXPECT_TRUE(std::isfinite(sketch.seats[2].x) && std::isfinite(sketch.seats[2].y));
 }
 
 }  // namespace
