@@ -2,8 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 
@@ -21,21 +20,28 @@ struct DecimalText {
 };
 
 DecimalText ToDecimalText(double value, int significant) {
-    // "%.*e" gives the correctly rounded digits, the same ones "%.15g" (or "%.7g") shows.
+    // Scientific form with significant - 1 decimals gives the correctly rounded digits, the same
+    // ones "%.15g" (or "%.7g") shows, but never depends on the process's C locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::scientific, significant - 1);
+    if (error != std::errc{}) {
+        throw NumberFormatError("The value cannot be written as a number.");
+    }
     DecimalText text;
     const char* at = buffer;
     if (*at == '-') {
         text.negative = true;
         ++at;
     }
-    for (; *at != 'e'; ++at) {
+    for (; at != end && *at != 'e'; ++at) {
         if (*at != '.') {
             text.digits.push_back(*at);
         }
     }
-    text.pointPosition = std::atoi(at + 1) + 1;
+    int exponent = 0;
+    std::from_chars(at + 1 + (at[1] == '+' ? 1 : 0), end, exponent);
+    text.pointPosition = exponent + 1;
     return text;
 }
 
@@ -83,10 +89,18 @@ std::string FormatDecimalText(const DecimalText& text, int decimals, const Numbe
     whole = firstNonZero == std::string::npos ? "0" : whole.substr(firstNonZero);
 
     const bool zero = whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
-    return (text.negative && !zero ? "-" : "") + whole + locale.decimalSeparator + fraction;
+    std::string result;
+    if (text.negative && !zero) {
+        result.push_back('-');
+    }
+    result.append(whole).append(locale.decimalSeparator).append(fraction);
+    return result;
 }
 
-void RequireFinite(double value) {
+void RequireFormattable(double value, int decimals) {
+    if (decimals < 1 || decimals > 15) {
+        throw std::invalid_argument("A number pattern has 1 to 15 decimals.");
+    }
     if (!std::isfinite(value)) {
         throw NumberFormatError("The value is not a finite number.");
     }
@@ -167,13 +181,30 @@ std::string NeutralFromFile(std::string_view text) {
     return neutral;
 }
 
+// Whether the neutral text "-123.45" has a non-zero digit before its point.
+bool HasWholeDigits(const std::string& neutral) {
+    for (const char c : neutral) {
+        if (c == '.') {
+            return false;
+        }
+        if (c >= '1' && c <= '9') {
+            return true;
+        }
+    }
+    return false;
+}
+
 template <typename T>
 T ConvertNeutral(const std::string& neutral, std::string_view original) {
     T value{};
     const auto [end, error] =
         std::from_chars(neutral.data(), neutral.data() + neutral.size(), value);
     if (error == std::errc::result_out_of_range) {
-        throw NumberFormatError(Quoted(original) + " is too large a number.");
+        if (HasWholeDigits(neutral)) {
+            throw NumberFormatError(Quoted(original) + " is too large a number.");
+        }
+        // Closer to zero than the type can hold: zero is the nearest value.
+        return neutral[0] == '-' ? -T{0} : T{0};
     }
     if (error != std::errc{} || end != neutral.data() + neutral.size() || !std::isfinite(value)) {
         throw NumberFormatError(Quoted(original) + " is not a number.");
@@ -184,12 +215,12 @@ T ConvertNeutral(const std::string& neutral, std::string_view original) {
 }  // namespace
 
 std::string FormatPattern(double value, int decimals, const NumberLocale& locale) {
-    RequireFinite(value);
+    RequireFormattable(value, decimals);
     return FormatDecimalText(ToDecimalText(value, 15), decimals, locale);
 }
 
 std::string FormatPatternSingle(float value, int decimals, const NumberLocale& locale) {
-    RequireFinite(value);
+    RequireFormattable(value, decimals);
     return FormatDecimalText(ToDecimalText(static_cast<double>(value), 7), decimals, locale);
 }
 

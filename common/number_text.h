@@ -23,7 +23,8 @@ inline NumberLocale FileLocale() {
 // at most 15 significant digits, and that text is rounded to `decimals` places, halves away from
 // zero: 1.0005 gives "1.001". Exactly `decimals` digits follow the separator, at least one digit
 // precedes it, there is no grouping, and a value that rounds to zero has no minus sign.
-// Throws NumberFormatError for a value that is not finite. `decimals` is 1 to 15.
+// Throws NumberFormatError for a value that is not finite, std::invalid_argument for `decimals`
+// outside 1 to 15. The result never depends on the process's C locale.
 std::string FormatPattern(double value, int decimals, const NumberLocale& locale);
 
 // As above for a single-precision value, taken from its text of at most 7 significant digits, so
@@ -33,7 +34,8 @@ std::string FormatPatternSingle(float value, int decimals, const NumberLocale& l
 // Reads a number the way an entry field is read: an optional leading "-", then digits with at most
 // one decimal separator of `locale`; the locale's group separator is skipped wherever it stands
 // ("1,5" is fifteen where the group separator is ","). Anything else (empty, "-", "1-2", blanks,
-// letters, "+", exponents) and any value that is not finite throw NumberFormatError.
+// letters, "+", exponents) and any value too large for the type throw NumberFormatError; a value
+// too close to zero for the type reads as zero.
 double ParseLocaleNumber(std::string_view text, const NumberLocale& locale);
 
 // As ParseLocaleNumber, rounded once, directly from the text, to single precision.
@@ -41,7 +43,7 @@ float ParseLocaleSingle(std::string_view text, const NumberLocale& locale);
 
 // Reads a number of the grid file: "." as the decimal separator in every locale, an optional
 // leading sign, no grouping, no exponent, surrounding blanks ignored. "nan", "inf" and values
-// beyond the type's range throw NumberFormatError.
+// too large for the type throw NumberFormatError.
 double ParseFileNumber(std::string_view text);
 float ParseFileSingle(std::string_view text);
 

@@ -1,14 +1,10 @@
-#include <cmath>
-
+#include "geometry/length.h"
 #include "geometry/operations.h"
 
 namespace zarvek {
 
 double LthPointToPoint(const Point& p, const Point& q) {
-    const double dx = p.XValue - q.XValue;
-    const double dy = p.YValue - q.YValue;
-    const double dz = p.ZValue - q.ZValue;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
+    return Length(p.XValue - q.XValue, p.YValue - q.YValue, p.ZValue - q.ZValue);
 }
 
 }  // namespace zarvek

@@ -14,7 +14,8 @@ class Vectors;
 // The vector arithmetic every seat check rests on. All arithmetic is in double precision; no
 // operation changes its arguments. Each lives in a source file named after its task.
 
-// v / |v|, or no vector when |v| is exactly 0.0 (there is no tolerance).
+// v / |v|, or no vector when |v| is exactly 0.0 (there is no tolerance: only (0, 0, 0) is no
+// vector, however short or long the vector is).
 std::optional<Vector> Unitize(const Vector& v);
 
 // The unit vector from p1 towards p2. For coincident points it shows the fixed English box

@@ -1,12 +1,10 @@
-#include <cmath>
-
+#include "geometry/length.h"
 #include "geometry/operations.h"
 
 namespace zarvek {
 
 std::optional<Vector> Unitize(const Vector& v) {
-    const double length =
-        std::sqrt(v.iValue * v.iValue + v.jValue * v.jValue + v.kValue * v.kValue);
+    const double length = Length(v.iValue, v.jValue, v.kValue);
     if (length == 0.0) {
         return std::nullopt;
     }

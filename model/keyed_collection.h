@@ -15,7 +15,8 @@ namespace zarvek {
 // failing call throws CollectionError and leaves the collection as it was.
 //
 // Add, Count and access by position or key are O(1); Remove is O(n) (nothing in the program calls
-// it on a hot path).
+// it on a hot path). A reference returned by Add or Item stays valid only until the next Add or
+// Remove.
 template <typename T>
 class KeyedCollection {
   public:
@@ -24,10 +25,15 @@ class KeyedCollection {
         if (!key.empty() && keyToPosition_.contains(key)) {
             throw CollectionError("The key \"" + key + "\" is already in the collection.");
         }
-        if (!key.empty()) {
-            keyToPosition_.emplace(key, entries_.size());
-        }
         entries_.push_back(Entry{key, std::move(element)});
+        if (!key.empty()) {
+            try {
+                keyToPosition_.emplace(key, entries_.size() - 1);
+            } catch (...) {
+                entries_.pop_back();
+                throw;
+            }
+        }
         return entries_.back().value;
     }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -20,32 +21,42 @@ struct FormatCase {
     const char* expected;
 };
 
-class FormatPatternRoundsTheTextNotTheBinaryValue : public testing::TestWithParam<FormatCase> {};
-
-TEST_P(FormatPatternRoundsTheTextNotTheBinaryValue, Formats) {
-    const FormatCase c = GetParam();
-    EXPECT_EQ(FormatPattern(c.value, c.decimals, kPoint), c.expected) << c.value;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FormatPatternRoundsTheTextNotTheBinaryValue,
-    testing::Values(
+TEST(FormatPattern, RoundsTheTextNotTheBinaryValue) {
+    const FormatCase cases[] = {
         // printf("%.3f", 1.0005) gives 1.000: the binary value lies below the half.
-        FormatCase{1.0005, 3, "1.001"}, FormatCase{2.0004999999999997, 3, "2.001"},
-        FormatCase{10, 3, "10.000"}, FormatCase{1.5, 3, "1.500"}, FormatCase{0.5, 3, "0.500"},
-        FormatCase{-0.5, 3, "-0.500"}, FormatCase{0, 7, "0.0000000"}, FormatCase{1, 7, "1.0000000"},
-        FormatCase{-0.57735026918962573, 7, "-0.5773503"},
-        FormatCase{0.57735026918962573, 7, "0.5773503"}, FormatCase{12.3456, 3, "12.346"},
-        FormatCase{-40.125, 3, "-40.125"}, FormatCase{0.70710678, 6, "0.707107"},
-        FormatCase{-0.70710678118654757, 5, "-0.70711"}, FormatCase{1, 5, "1.00000"},
-        FormatCase{-2.5, 4, "-2.5000"}, FormatCase{9.9995, 3, "10.000"},
-        FormatCase{-9.9995, 3, "-10.000"}, FormatCase{0.00049999, 3, "0.000"},
-        FormatCase{0.0005, 3, "0.001"}, FormatCase{1e-5, 4, "0.0000"},
-        FormatCase{1.5e-5, 4, "0.0000"}, FormatCase{5e-5, 4, "0.0001"},
-        FormatCase{123456789012345678.0, 3, "123456789012346000.000"},
+        {1.0005, 3, "1.001"},
+        {2.0004999999999997, 3, "2.001"},
+        {10, 3, "10.000"},
+        {1.5, 3, "1.500"},
+        {0.5, 3, "0.500"},
+        {-0.5, 3, "-0.500"},
+        {0, 7, "0.0000000"},
+        {1, 7, "1.0000000"},
+        {-0.57735026918962573, 7, "-0.5773503"},
+        {0.57735026918962573, 7, "0.5773503"},
+        {12.3456, 3, "12.346"},
+        {-40.125, 3, "-40.125"},
+        {0.70710678, 6, "0.707107"},
+        {-0.70710678118654757, 5, "-0.70711"},
+        {1, 5, "1.00000"},
+        {-2.5, 4, "-2.5000"},
+        {9.9995, 3, "10.000"},
+        {-9.9995, 3, "-10.000"},
+        {0.00049999, 3, "0.000"},
+        {0.0005, 3, "0.001"},
+        {1e-5, 4, "0.0000"},
+        {1.5e-5, 4, "0.0000"},
+        {5e-5, 4, "0.0001"},
+        {123456789012345678.0, 3, "123456789012346000.000"},
         // A negative value that rounds to zero carries no minus sign.
-        FormatCase{-0.0001, 3, "0.000"}, FormatCase{-0.0, 3, "0.000"},
-        FormatCase{-0.000004, 5, "0.00000"}, FormatCase{-0.0005, 3, "-0.001"}));
+        {-0.0001, 3, "0.000"},
+        {-0.0, 3, "0.000"},
+        {-0.000004, 5, "0.00000"},
+        {-0.0005, 3, "-0.001"}};
+    for (const FormatCase& c : cases) {
+        EXPECT_EQ(FormatPattern(c.value, c.decimals, kPoint), c.expected) << c.value;
+    }
+}
 
 TEST(FormatPatternSingle, UsesTheSevenDigitTextOfTheFloat) {
     EXPECT_EQ(FormatPatternSingle(6.35f, 6, kPoint), "6.350000");
@@ -63,6 +74,27 @@ TEST(FormatPattern, WritesTheLocaleDecimalSeparator) {
     EXPECT_EQ(FormatPattern(-0.5773503, 7, kComma), "-0,5773503");
     EXPECT_EQ(FormatPattern(1234567.5, 3, kComma), "1234567,500");
     EXPECT_EQ(FormatPatternSingle(6.35f, 6, kComma), "6,350000");
+}
+
+// The process's C locale (set from the environment by the window toolkit) must not leak into the
+// digits: the pattern decides the separator, nothing else.
+TEST(FormatPattern, IgnoresTheProcessCLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    }
+    const std::string formatted = FormatPattern(1.0005, 3, kPoint);
+    const std::string single = FormatPatternSingle(6.35f, 6, kPoint);
+    const double parsed = ParseLocaleNumber("1.5", kPoint);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(formatted, "1.001");
+    EXPECT_EQ(single, "6.350000");
+    EXPECT_EQ(parsed, 1.5);
+}
+
+TEST(FormatPattern, RefusesPatternsOutsideOneToFifteenDecimals) {
+    EXPECT_THROW(FormatPattern(1, 0, kPoint), std::invalid_argument);
+    EXPECT_THROW(FormatPattern(1, 16, kPoint), std::invalid_argument);
 }
 
 TEST(FormatPattern, RefusesValuesThatAreNotFinite) {
@@ -109,6 +141,24 @@ TEST(ParseLocaleNumber, NeverTurnsANonNumberIntoZero) {
         EXPECT_THROW(ParseLocaleNumber(c.text, c.locale), NumberFormatError)
             << '"' << c.text << "\" with decimal separator " << c.locale.decimalSeparator;
     }
+}
+
+TEST(ParseLocaleNumber, ReadsSeparatorsOfMoreThanOneByte) {
+    const NumberLocale swiss{".", "\u2019"};   // right single quotation mark, three bytes
+    const NumberLocale french{",", "\u202f"};  // narrow no-break space
+    const NumberLocale odd{"<>", ""};          // no grouping at all
+    EXPECT_EQ(ParseLocaleNumber("1\u2019234.5", swiss), 1234.5);
+    EXPECT_EQ(ParseLocaleNumber("1\u202f234,5", french), 1234.5);
+    EXPECT_EQ(ParseLocaleNumber("-12<>5", odd), -12.5);
+    EXPECT_EQ(FormatPattern(2.5, 3, odd), "2<>500");
+    EXPECT_THROW(ParseLocaleNumber("1\xe2\x80", swiss), NumberFormatError);  // cut-off separator
+    EXPECT_THROW(ParseLocaleNumber("1<2", odd), NumberFormatError);
+    EXPECT_THROW(ParseLocaleNumber("1,5", odd), NumberFormatError);
+}
+
+TEST(ParseLocaleNumber, ReadsValuesBelowTheSmallestDoubleAsZero) {
+    EXPECT_EQ(ParseLocaleNumber("0." + std::string(400, '0') + "1", kPoint), 0.0);
+    EXPECT_EQ(ParseLocaleSingle("0." + std::string(60, '0') + "1", kPoint), 0.0f);
 }
 
 TEST(ParseLocaleNumber, RefusesOverflowInsteadOfInfinity) {

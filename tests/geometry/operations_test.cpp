@@ -1,0 +1,100 @@
+#include "geometry/operations.h"
+
+#include <gtest/gtest.h>
+
+#include "model/vectors.h"
+#include "recording_dialogs.h"
+
+namespace zarvek {
+namespace {
+
+using testing_support::RecordingDialogs;
+
+void ExpectVector(const Vector& actual, const Vector& expected) {
+    EXPECT_NEAR(actual.iValue, expected.iValue, 1e-12);
+    EXPECT_NEAR(actual.jValue, expected.jValue, 1e-12);
+    EXPECT_NEAR(actual.kValue, expected.kValue, 1e-12);
+}
+
+TEST(Unitize, OnlyAnExactlyZeroLengthIsNoVector) {
+    ExpectVector(*Unitize({3, 0, 4}), {0.6, 0, 0.8});
+    ExpectVector(*Unitize({0.000001, 0, 0}), {1, 0, 0});
+    // However short or long: squares that underflow or overflow must not decide.
+    EXPECT_EQ(*Unitize({1e-170, 0, 0}), (Vector{1, 0, 0}));
+    EXPECT_EQ(*Unitize({0, -1e200, 0}), (Vector{0, -1, 0}));
+    EXPECT_EQ(*Unitize({1e-150, 0, 0}), (Vector{1, 0, 0}));
+    EXPECT_FALSE(Unitize({0, 0, 0}).has_value());
+    EXPECT_FALSE(Unitize({-0.0, 0, 0}).has_value());
+}
+
+TEST(MakeVector, CoincidentPointsShowTheFixedEnglishBoxOnceAndGiveZero) {
+    RecordingDialogs dialogs;
+    ExpectVector(MakeVector({0, 0, 0}, {10, 0, 0}, dialogs), {1, 0, 0});
+    ExpectVector(MakeVector({10, 0, 0}, {0, 0, 0}, dialogs), {-1, 0, 0});
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    EXPECT_EQ(MakeVector({1, 2, 3}, {1, 2, 3}, dialogs), (Vector{0, 0, 0}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& box = dialogs.messages[0];
+    EXPECT_EQ(box.prompt, "Could Not Make Vector From P1 - P2");
+    EXPECT_EQ(box.title, "MakeVectorFailed");
+    EXPECT_EQ(box.icon, Icon::Exclamation);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
+}
+
+TEST(AverageVector, IsTheUnnormalisedMeanAndZeroWhenEmpty) {
+    Vectors vs;
+    EXPECT_EQ(AverageVector(vs), (Vector{0, 0, 0}));
+    vs.Add(1, 0, 0, "");
+    vs.Add(0, 1, 0, "");
+    vs.Add(0, 0, 1, "");
+    ExpectVector(AverageVector(vs), {1.0 / 3, 1.0 / 3, 1.0 / 3});
+}
+
+TEST(CrossProduct, ExactZeroComponentsTakeTheFirstArgumentsOwnComponents) {
+    const struct {
+        Vector a, b, expected;
+    } cases[] = {
+        {{1, 0, 0}, {0, 1, 0}, {1, 0, 1}},   // exact (0,0,1); zeros take a's 1 and 0
+        {{2, 0, 0}, {5, 0, 0}, {2, 0, 0}},   // parallel: a itself, not its unit vector
+        {{0, 1, 0}, {1, 0, 0}, {0, 1, -1}},  // exact (0,0,-1)
+        {{0, 0, 3}, {0, 0, -1}, {0, 0, 3}},  // antiparallel
+        // Only an exact zero is replaced, never a merely tiny component.
+        {{1, 0, 0}, {1, 1e-12, 0}, {1, 0, 1e-12}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CrossProduct(c.a, c.b), c.expected);
+    }
+}
+
+TEST(DotProduct, IsTheCosineNotThePlainProduct) {
+    EXPECT_NEAR(DotProduct({2, 0, 0}, {3, 3, 0}), 0.7071067811865476, 1e-15);
+    EXPECT_DOUBLE_EQ(DotProduct({2, 0, 0}, {3, 3, 0}), DotProduct({1, 0, 0}, {1, 1, 0}));
+    EXPECT_DOUBLE_EQ(DotProduct({0, 0, 5}, {0, 0, -2}), -1.0);
+}
+
+TEST(PointOperations, WorkedDistancesMovesAndProjections) {
+    EXPECT_DOUBLE_EQ(LthPointToPoint({0, 0, 0}, {3, 4, 12}), 13.0);
+    EXPECT_DOUBLE_EQ(LthPointToPoint({3, 4, 12}, {0, 0, 0}), 13.0);
+    EXPECT_EQ(MovePoint({1, 1, 1}, {0, 0, 2}, 3), (Point{1, 1, 7}));
+
+    PointVectorLine xAxis;
+    xAxis.LinePoint = Point{0, 0, 0};
+    xAxis.LineVector = Vector{1, 0, 0};
+    const Point foot = ProjPointToLine({5, 5, 0}, xAxis);
+    EXPECT_NEAR(foot.XValue, 5, 1e-12);
+    EXPECT_NEAR(foot.YValue, 0, 1e-12);
+    EXPECT_NEAR(foot.ZValue, 0, 1e-12);
+    EXPECT_EQ(ProjPointToLine({0, 0, 0}, xAxis), (Point{0, 0, 0}));
+
+    PointVectorLine offset;
+    offset.LinePoint = Point{2, 3, 4};
+    offset.LineVector = Vector{0, 1, 0};
+    const Point behind = ProjPointToLine({7, -10, 9}, offset);
+    EXPECT_NEAR(behind.XValue, 2, 1e-12);
+    EXPECT_NEAR(behind.YValue, -10, 1e-12);
+    EXPECT_NEAR(behind.ZValue, 4, 1e-12);
+}
+
+}  // namespace
+}  // namespace zarvek
