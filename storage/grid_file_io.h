@@ -5,6 +5,7 @@
 
 #include "common/dialogs.h"
 #include "model/grid_file.h"
+#include "storage/host_library.h"
 #include "wizard/strings/string_table.h"
 
 namespace zarvek {
@@ -22,16 +23,28 @@ enum class WriteOutcome {
     Declined,  // the operator answered No to the replace prompt; nothing was touched
 };
 
-// Writes `gridFile` to `path` in the grid-file format. When a file exists at `path`, first asks
-// through `dialogs` (string 1066, title 1067, Yes/No, no icon, default Yes, in `language`); on No
-// nothing is touched. After a successful write, calls the host library's QDL_SaveArmspecs with
-// every failure of that call suppressed. Throws GridFileError when the file cannot be written; the
-// file at `path` is then left as it was.
+// Writes `gridFile` to `path` in the grid-file format.
+// - Content that no grid file can hold (see GridFileBytes) throws GridFileError before anything is
+//   asked or touched.
+// - When a file exists at `path`, asks through `dialogs` (string 1066, title 1067, Yes/No, no
+//   icon, default Yes, in `language`); on No nothing is touched and the host library is not
+//   called.
+// - The text goes to a temporary file beside `path` ("Gridfile.dat.tmp"), is flushed to the disk,
+//   and then replaces the file at `path` in one step. Throws GridFileError when the file cannot
+//   be written; the file at `path` is then left exactly as it was, no temporary file remains and
+//   the host library is not called.
+// - After a successful write, calls the host library's QDL_SaveArmspecs with every failure of
+//   that call suppressed.
 WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
                            Language language);
 
+// As above, pushing through `hostLibrary` instead of the process's InstalledHostLibrary().
+WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
+                           Language language, HostLibrary& hostLibrary);
+
 // The exact bytes WriteGridFile stores for `gridFile` (single-byte code page, CR LF between lines,
-// none at the end).
+// none at the end). Throws GridFileError for content no grid file can hold: more than 32767
+// parts, a part name with a line break, a value that is not finite.
 std::string GridFileBytes(const GridFile& gridFile);
 
 // Reads the grid file at `path`. Returns no grid file when line 1 holds no "$". Throws

@@ -11,6 +11,14 @@ namespace zarvek {
 // failure. A missing key shows the fixed English registry warning through `dialogs` first.
 std::string QueryArmdataFolder(Dialogs& dialogs);
 
+// The fixed English box QueryArmdataFolder shows when the installation key is missing: "Error",
+// OK, exclamation icon, in English whatever the interface language.
+Message MissingRegistryEntryMessage();
+
+// The result of QueryArmdataFolder at start-up. Set once, by the window's start-up, and only read
+// afterwards (the installed grid-file path, the initial folder of File > Open).
+inline std::string sArmdataFolder;
+
 // The installed grid-file path: the folder immediately followed by "Gridfile.dat".
 inline std::string GridFilePathIn(const std::string& armdataFolder) {
     return armdataFolder + "Gridfile.dat";

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "common/errors.h"
+
+namespace zarvek {
+
+// The file operations the grid-file storage needs, one implementation per operating system.
+// Paths are UTF-8. Every failing operation throws FileSystemError whose message says what failed,
+// on which path and why, as the system words it, e.g.
+// "cannot open \"/opt/arm/Armdata/Gridfile.dat\" for reading: No such file or directory".
+
+class FileSystemError : public Error {
+  public:
+    using Error::Error;
+};
+
+// The separator between folder names: '\\' on Windows, '/' elsewhere.
+char FolderSeparator();
+
+// Whether `path` names a folder from the root of a drive or file system (not relative to the
+// current folder).
+bool IsAbsolutePath(const std::string& path);
+
+// Whether anything (a file, a folder, a link) exists at `path`.
+bool PathExists(const std::string& path);
+
+// The whole content of the file at `path`.
+std::string ReadWholeFile(const std::string& path);
+
+// Creates the file at `path`, or empties it when it exists, writes `bytes`, flushes them to the
+// disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its
+// access permissions where the system has such a notion. On failure the file at `path` may be
+// left incomplete: the caller removes it.
+void WriteFileToDisk(const std::string& path, const std::string& bytes,
+                     const std::string& permissionsFrom);
+
+// Replaces `target` by `source` in one step: a reader sees either the old or the new file,
+// never a mix or none, also after a crash or a power loss once this returns. `source` is gone
+// afterwards. Both paths lie in the same folder. On failure `target` is unchanged.
+void ReplaceFileAtomically(const std::string& source, const std::string& target);
+
+// Removes the file at `path` if there is one; never fails.
+void RemoveFileQuietly(const std::string& path) noexcept;
+
+}  // namespace zarvek

@@ -1,0 +1,211 @@
+#include "storage/grid_file_reader.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "storage/code_page.h"
+#include "storage/file_system.h"
+#include "storage/grid_file_format.h"
+#include "storage/grid_file_io.h"
+#include "storage/text_lines.h"
+#include "storage/utf8.h"
+
+namespace zarvek {
+namespace {
+
+namespace format = grid_format;
+
+// A malformed line; turned into a GridFileError naming the file by the caller.
+struct LineError {
+    std::size_t line;
+    std::string what;
+};
+
+[[noreturn]] void Fail(std::size_t line, std::string what) {
+    throw LineError{line, std::move(what)};
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// `text` split at every `separator`; an empty text has no fields at all.
+std::vector<std::string_view> Fields(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
+    if (text.empty()) {
+        return fields;
+    }
+    std::size_t at = 0;
+    for (auto found = text.find(separator); found != std::string_view::npos;
+         found = text.find(separator, at)) {
+        fields.push_back(text.substr(at, found - at));
+        at = found + 1;
+    }
+    fields.push_back(text.substr(at));
+    return fields;
+}
+
+template <typename Parse>
+auto Number(Parse parse, std::string_view field, std::size_t line, std::size_t fieldNumber,
+            const char* meaning) {
+    try {
+        return parse(field);
+    } catch (const NumberFormatError& error) {
+        std::string why = error.what();
+        if (why.ends_with('.')) {
+            why.pop_back();
+        }
+        Fail(line, "expected " + std::string(meaning) + " in field " + std::to_string(fieldNumber) +
+                       ", but " + why);
+    }
+}
+
+// The header count goes through single precision and then to the nearest 16-bit integer, halves
+// to the even neighbour (2.5 gives 2, 3.5 gives 4).
+std::int16_t PartCount(std::string_view field, std::size_t line) {
+    const double value = Number(ParseFileSingle, field, line, 1, "the number of parts");
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double rounded = below + 1;
+    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) {
+        rounded = below;
+    }
+    if (rounded < INT16_MIN || rounded > INT16_MAX) {
+        Fail(line, "the number of parts in field 1, " + std::string(field) +
+                       ", is outside the range -32768 to 32767");
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+void ReadHeader(std::string_view header, std::size_t line, GridFile& gridFile) {
+    const auto fields = Fields(header, format::kHeaderSeparator);
+    if (fields.size() < format::kHeaderFieldsRead) {
+        Fail(line, "expected a header line of at least four space-separated fields, found " +
+                       std::to_string(fields.size()));
+    }
+    gridFile.iNumberOfParts = PartCount(fields[format::kHeaderCountField], line);
+    gridFile.sTolerance = Number(ParseFileSingle, fields[format::kHeaderToleranceField], line,
+                                 format::kHeaderToleranceField + 1, "the tolerance");
+    gridFile.sProbeDiameter = Number(ParseFileSingle, fields[format::kHeaderDiameterField], line,
+                                     format::kHeaderDiameterField + 1, "the probe diameter");
+}
+
+std::string PartName(std::string_view partLine, std::size_t line) {
+    const std::size_t length = Utf8CharacterCount(partLine);
+    if (length < format::kShortestPartLine) {
+        Fail(line,
+             "expected a part line (\"Part \" and the part's name), found " + Quoted(partLine));
+    }
+    // The first five characters are skipped unseen; they are "Part " as written.
+    return std::string(partLine.substr(Utf8OffsetOfCharacter(partLine, format::kNameStart)));
+}
+
+struct Seat {
+    Point point;
+    Vector vector;
+};
+
+Seat ReadSeat(std::string_view seatLine, std::size_t line) {
+    // The first character, the tab as written, is dropped whatever it is.
+    const auto fields =
+        Fields(seatLine.substr(Utf8OffsetOfCharacter(seatLine, 1)), format::kSeatSeparator);
+    if (fields.size() < format::kSeatFields) {
+        Fail(line, "expected six tab-separated numbers, found " + std::to_string(fields.size()));
+    }
+    static constexpr const char* kMeaning[] = {"X", "Y", "Z", "I", "J", "K"};
+    double values[format::kSeatFields];
+    for (std::size_t i = 0; i < format::kSeatFields; ++i) {
+        values[i] = Number(ParseFileNumber, fields[i], line, i + 1,
+                           (std::string("a number (") + kMeaning[i] + ")").c_str());
+    }
+    return {Point{values[0], values[1], values[2]}, Vector{values[3], values[4], values[5]}};
+}
+
+std::optional<GridFile> Read(std::string_view text, const std::string& path) {
+    TextLines lines(text);
+    const auto marker = lines.Next();
+    if (!marker) {
+        Fail(1, "expected the marker line \"$$\", but the file is empty");
+    }
+    if (marker->find(format::kMarker) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    GridFile gridFile;
+    gridFile.Path = path;
+    const auto header = lines.Next();
+    if (!header) {
+        Fail(2, "expected the header line, but the file ends after line 1");
+    }
+    ReadHeader(*header, lines.LineNumber(), gridFile);
+
+    std::int32_t counter = 0;
+    auto current = lines.Next();
+    if (!current) {
+        Fail(3, "expected the first part line, but the file ends after line 2");
+    }
+    // A part line that is the last line of the file is dropped, and one line after the last
+    // complete part is read and ignored: the end is tested only before each part.
+    while (!lines.AtEnd()) {
+        const std::size_t partLine = lines.LineNumber();
+        if (current->find(format::kPartWord) != std::string_view::npos) {
+            if (counter == format::kMaxParts) {
+                Fail(partLine, "a grid file holds at most 32767 parts, and this is one more");
+            }
+            ++counter;
+        }
+        const std::string name = PartName(*current, partLine);
+        Seat seats[format::kSeatLinesPerPart];
+        for (std::size_t seat = 0; seat < format::kSeatLinesPerPart; ++seat) {
+            const auto seatLine = lines.Next();
+            if (!seatLine) {
+                Fail(lines.LineNumber() + 1,
+                     "expected seat line " + std::to_string(seat + 1) + " of the part on line " +
+                         std::to_string(partLine) + ", but the file ends after line " +
+                         std::to_string(lines.LineNumber()));
+            }
+            seats[seat] = ReadSeat(*seatLine, lines.LineNumber());
+        }
+        if (gridFile.Parts.Count() == static_cast<std::size_t>(format::kMaxParts)) {
+            Fail(partLine, "a grid file holds at most 32767 parts, and this is one more");
+        }
+        const std::string key = std::to_string(counter);
+        try {
+            gridFile.Parts.Add(seats[0].point, seats[1].point, seats[2].point, seats[0].vector,
+                               seats[1].vector, seats[2].vector, name, key);
+        } catch (const CollectionError&) {
+            Fail(partLine, "expected a part line containing \"Part\", found " + Quoted(*current) +
+                               " (the part would repeat the number " + key +
+                               " of the part before it)");
+        }
+        if (!lines.AtEnd()) {
+            current = lines.Next();
+        }
+    }
+    return gridFile;
+}
+
+}  // namespace
+
+std::optional<GridFile> ReadGridFileText(std::string_view text, const std::string& path) {
+    try {
+        return Read(text, path);
+    } catch (const LineError& error) {
+        throw GridFileError("The grid file \"" + path + "\" cannot be read: line " +
+                            std::to_string(error.line) + ": " + error.what + ".");
+    }
+}
+
+std::optional<GridFile> MakeGridFileObj(const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const FileSystemError& error) {
+        throw GridFileError("The grid file \"" + path + "\" cannot be read: " + error.what() + ".");
+    }
+    return ReadGridFileText(AnsiToUtf8(bytes), path);
+}
+
+}  // namespace zarvek

@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <string>
+
+#include "common/number_text.h"
+#include "storage/code_page.h"
+#include "storage/file_system.h"
+#include "storage/grid_file_format.h"
+#include "storage/grid_file_io.h"
+#include "storage/host_library.h"
+#include "storage/safe_write.h"
+
+namespace zarvek {
+namespace {
+
+namespace format = grid_format;
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+[[noreturn]] void RefusePart(std::size_t position, const std::string& why) {
+    throw GridFileError("Part " + std::to_string(position) + " cannot be stored: " + why + ".");
+}
+
+// Formats one stored value; a value that is not finite has no text in the file.
+std::string Number(double value, int decimals, std::size_t position, const char* what) {
+    try {
+        return FormatPattern(value, decimals, FileLocale());
+    } catch (const NumberFormatError&) {
+        RefusePart(position, std::string(what) + " is not a finite number");
+    }
+}
+
+void AppendSeatLine(std::string& text, const Point& point, const Vector& vector, int seat,
+                    std::size_t position) {
+    const std::string seatName = "seat " + std::to_string(seat) + " ";
+    text += format::kLineEnd;
+    for (const auto& [value, decimals, axis] :
+         {std::tuple{point.XValue, format::kPositionDecimals, "X"},
+          std::tuple{point.YValue, format::kPositionDecimals, "Y"},
+          std::tuple{point.ZValue, format::kPositionDecimals, "Z"},
+          std::tuple{vector.iValue, format::kDirectionDecimals, "I"},
+          std::tuple{vector.jValue, format::kDirectionDecimals, "J"},
+          std::tuple{vector.kValue, format::kDirectionDecimals, "K"}}) {
+        text += format::kSeatSeparator;
+        text += Number(value, decimals, position, (seatName + axis).c_str());
+    }
+}
+
+void AppendPart(std::string& text, const Part& part, std::size_t position) {
+    const auto lineBreak = part.sName.find_first_of("\r\n");
+    if (lineBreak != std::string::npos) {
+        RefusePart(position, "its name " + Quoted(part.sName.substr(0, lineBreak) + "...") +
+                                 " contains a line break, which a grid file cannot hold");
+    }
+    text += format::kLineEnd;
+    text += format::kPartLinePrefix;
+    text += part.sName;
+    AppendSeatLine(text, part.P1, part.V1, 1, position);
+    AppendSeatLine(text, part.P2, part.V2, 2, position);
+    AppendSeatLine(text, part.P3, part.V3, 3, position);
+}
+
+std::string ProbeDiameterText(float probeDiameter) {
+    try {
+        return FormatPatternSingle(probeDiameter, format::kHeaderNumberDecimals, FileLocale());
+    } catch (const NumberFormatError&) {
+        throw GridFileError("The probe diameter is not a finite number and cannot be stored.");
+    }
+}
+
+Message ReplacePrompt(Language language) {
+    Message message;
+    message.prompt = LookupString(kReplaceInstalledGridFile, language);
+    message.title = LookupString(kFileExistsTitle, language);
+    message.buttons = Buttons::YesNo;
+    message.icon = Icon::None;
+    message.defaultButton = Answer::Yes;
+    return message;
+}
+
+}  // namespace
+
+std::string GridFileBytes(const GridFile& gridFile) {
+    const std::size_t count = gridFile.Parts.Count();
+    if (count > static_cast<std::size_t>(format::kMaxParts)) {
+        throw GridFileError("The grid file would hold " + std::to_string(count) +
+                            " parts; a grid file holds at most " +
+                            std::to_string(format::kMaxParts) + ".");
+    }
+    std::string text;
+    text += format::kMarkerLine;
+    text += format::kLineEnd;
+    text += std::to_string(count);
+    text += format::kHeaderSeparator;
+    text += format::kHeaderField2;
+    text += format::kHeaderSeparator;
+    text += FormatPattern(format::kTolerance, format::kHeaderNumberDecimals, FileLocale());
+    text += format::kHeaderSeparator;
+    text += ProbeDiameterText(gridFile.sProbeDiameter);
+    text += format::kHeaderSeparator;
+    text += format::kHeaderField5;
+    for (std::size_t position = 1; position <= count; ++position) {
+        AppendPart(text, gridFile.Parts.Item(position), position);
+    }
+    // Numbers are formatted with "." already; names keep no "," either, so that the file holds
+    // no comma at all.
+    std::replace(text.begin(), text.end(), ',', '.');
+    return Utf8ToAnsi(text);
+}
+
+WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
+                           Language language) {
+    return WriteGridFile(gridFile, path, dialogs, language, InstalledHostLibrary());
+}
+
+WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
+                           Language language, HostLibrary& hostLibrary) {
+    // Everything that can be wrong with the content is found before the operator is asked.
+    std::string bytes;
+    try {
+        bytes = GridFileBytes(gridFile);
+    } catch (const GridFileError& error) {
+        throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
+    }
+    if (PathExists(path) && dialogs.Ask(ReplacePrompt(language)) != Answer::Yes) {
+        return WriteOutcome::Declined;
+    }
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const FileSystemError& error) {
+        throw GridFileError("The grid file " + Quoted(path) +
+                            " was not written and nothing was changed: " + error.what() + ".");
+    }
+    hostLibrary.PushArmSpecs();
+    return WriteOutcome::Written;
+}
+
+}  // namespace zarvek

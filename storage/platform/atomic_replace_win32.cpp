@@ -1,0 +1,40 @@
+#include <windows.h>
+
+#include "storage/file_system.h"
+#include "storage/platform/wide_text_win32.h"
+
+namespace zarvek {
+namespace {
+
+// Another program (a virus scanner, an indexer, the host software reading the file) may hold the
+// target open for a moment; the replace is retried for about a second before giving up.
+constexpr int kAttempts = 20;
+constexpr DWORD kPauseMilliseconds = 50;
+
+bool IsTransient(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+}  // namespace
+
+void ReplaceFileAtomically(const std::string& source, const std::string& target) {
+    const std::wstring wideSource = win32::Widen(source);
+    const std::wstring wideTarget = win32::Widen(target);
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (MoveFileExW(wideSource.c_str(), wideTarget.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return;
+        }
+        error = GetLastError();
+        if (!IsTransient(error)) {
+            break;
+        }
+        Sleep(kPauseMilliseconds);
+    }
+    throw FileSystemError("cannot replace \"" + target + "\" by \"" + source +
+                          "\": " + win32::SystemErrorText(error));
+}
+
+}  // namespace zarvek

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Helpers shared by the Windows implementations of the platform services. Windows only.
+namespace zarvek::win32 {
+
+// UTF-8 to UTF-16 and back. Invalid input becomes U+FFFD; neither function fails.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view wide);
+
+// The system's text for an error code of GetLastError, in UTF-8 without a trailing line end,
+// e.g. "The system cannot find the file specified" (no final full stop). Falls back to
+// "error 123".
+std::string SystemErrorText(unsigned long errorCode);
+
+}  // namespace zarvek::win32

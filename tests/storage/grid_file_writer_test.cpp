@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+
+#include "storage/grid_file_io.h"
+#include "storage/host_library.h"
+#include "storage/safe_write.h"
+#include "storage_test_support.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+
+std::string WorkedExampleBytes() {
+    return ReadBytes(ZARVEK_TEST_DATA_DIR "/worked_example.dat");
+}
+
+GridFile WithParts(std::initializer_list<Part> parts, float probeDiameter = 6.0f) {
+    GridFile gridFile;
+    gridFile.sProbeDiameter = probeDiameter;
+    for (const Part& part : parts) {
+        gridFile.Parts.Add(part.P1, part.P2, part.P3, part.V1, part.V2, part.V3, part.sName, "");
+    }
+    return gridFile;
+}
+
+TEST(GridFileBytes, WorkedExampleIsWrittenByteForByte) {
+    EXPECT_EQ(GridFileBytes(WorkedExample()), WorkedExampleBytes());
+}
+
+struct FormatCase {
+    const char* fault;
+    std::function<GridFile()> gridFile;  // built when the case runs, not when it is listed
+    std::string expected;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.fault;
+}
+
+class GridFileBytesFormat : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(GridFileBytesFormat, WritesTheExactText) {
+    EXPECT_EQ(GridFileBytes(GetParam().gridFile()), GetParam().expected) << GetParam().fault;
+}
+
+Part Plain(const std::string& name) {
+    Part part;
+    part.sName = name;
+    return part;
+}
+
+const std::string kZeroSeat = "\t0.000\t0.000\t0.000\t0.0000000\t0.0000000\t0.0000000";
+const std::string kZeroSeats = "\r\n" + kZeroSeat + "\r\n" + kZeroSeat + "\r\n" + kZeroSeat;
+
+GridFile HeaderSaysFive() {
+    GridFile gridFile = WithParts({Plain("A")});
+    gridFile.iNumberOfParts = 5;
+    gridFile.sTolerance = 9.0f;
+    return gridFile;
+}
+
+Part Rounded() {
+    Part part = Plain("R");
+    part.P1 = Point{12.3456, 10, -0.0001};
+    part.V1 = Vector{1, 0, -0.57735026918962573};
+    return part;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GridFileBytesFormat,
+    testing::Values(
+        FormatCase{"EmptyGridFileIsTheTwoHeaderLines", [] { return WithParts({}); },
+                   "$$\r\n0 3 1.500000 6.000000 4"},
+        FormatCase{"ProbeDiameterComesFromItsSevenDigitText", [] { return WithParts({}, 6.35f); },
+                   "$$\r\n0 3 1.500000 6.350000 4"},
+        FormatCase{"CountIsThePartsHeldAndToleranceIsAlwaysOneAndAHalf",
+                   [] { return HeaderSaysFive(); },
+                   "$$\r\n1 3 1.500000 6.000000 4\r\nPart A" + kZeroSeats},
+        FormatCase{"CommaInANameIsStoredAsAPoint", [] { return WithParts({Plain("A,B")}); },
+                   "$$\r\n1 3 1.500000 6.000000 4\r\nPart A.B" + kZeroSeats},
+        FormatCase{"EmptyNameKeepsTheTrailingSpace", [] { return WithParts({Plain("")}); },
+                   "$$\r\n1 3 1.500000 6.000000 4\r\nPart " + kZeroSeats},
+        FormatCase{"PositionsRoundToThreeAndDirectionsToSevenDecimals",
+                   [] { return WithParts({Rounded()}); },
+                   "$$\r\n1 3 1.500000 6.000000 4\r\nPart R\r\n"
+                   "\t12.346\t10.000\t0.000\t1.0000000\t0.0000000\t-0.5773503\r\n" +
+                       kZeroSeat + "\r\n" + kZeroSeat},
+        FormatCase{
+            "PartsKeepTheCollectionOrder",
+            [] {
+                return WithParts({Plain("2"), Plain("1")});
+            },
+            "$$\r\n2 3 1.500000 6.000000 4\r\nPart 2" + kZeroSeats + "\r\nPart 1" + kZeroSeats}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.fault; });
+
+class WriteGridFileTest : public testing::Test {
+  protected:
+    WriteGridFileTest() { InstallFakeHost(install_.path()); }
+
+    WriteOutcome Write(const GridFile& gridFile, ScriptedDialogs& dialogs) {
+        return WriteGridFile(gridFile, target_, dialogs, Language::English, host_);
+    }
+
+    TemporaryFolder install_;
+    TemporaryFolder armdata_;
+    std::string target_ = armdata_.File("Gridfile.dat");
+    PushLog pushes_;
+    HostLibrary host_{[this] { return std::vector<std::string>{install_.path().string()}; }};
+};
+
+TEST_F(WriteGridFileTest, NewFileIsWrittenWithoutAPromptAndPushedOnce) {
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(Write(WorkedExample(), dialogs), WriteOutcome::Written);
+    EXPECT_TRUE(dialogs.asked().empty());
+    EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
+    EXPECT_EQ(pushes_.Calls(), 1);
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+}
+
+TEST_F(WriteGridFileTest, AnswerNoLeavesTheFileAndSkipsThePush) {
+    WriteBytes(target_, "old bytes");
+    const auto modified = std::filesystem::last_write_time(target_);
+    ScriptedDialogs dialogs({Answer::No});
+    EXPECT_EQ(Write(WorkedExample(), dialogs), WriteOutcome::Declined);
+    EXPECT_EQ(ReadBytes(target_), "old bytes");
+    EXPECT_EQ(std::filesystem::last_write_time(target_), modified);
+    EXPECT_EQ(pushes_.Calls(), 0);
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+}
+
+TEST_F(WriteGridFileTest, ReplacePromptIsAskedInTheOperatorsLanguage) {
+    WriteBytes(target_, "old bytes");
+    ScriptedDialogs dialogs({Answer::Yes});
+    EXPECT_EQ(WriteGridFile(WorkedExample(), target_, dialogs, Language::German, host_),
+              WriteOutcome::Written);
+    ASSERT_EQ(dialogs.asked().size(), 1u);
+    const Message& asked = dialogs.asked()[0];
+    EXPECT_EQ(asked.prompt, LookupString(1066, Language::German));
+    EXPECT_EQ(asked.title, LookupString(1067, Language::German));
+    EXPECT_EQ(asked.buttons, Buttons::YesNo);
+    EXPECT_EQ(asked.icon, Icon::None);
+    EXPECT_EQ(asked.defaultButton, Answer::Yes);
+    EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
+    EXPECT_EQ(pushes_.Calls(), 1);
+}
+
+TEST_F(WriteGridFileTest, LeftoverTemporaryFileIsReplacedNotAppendedTo) {
+    WriteBytes(TemporaryPathFor(target_), std::string(100000, 'x'));
+    ScriptedDialogs dialogs;
+    Write(WorkedExample(), dialogs);
+    EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+}
+
+TEST_F(WriteGridFileTest, MissingFolderFailsWithItsPathAndSkipsThePush) {
+    target_ = armdata_.File("no such folder/Gridfile.dat");
+    ScriptedDialogs dialogs;
+    try {
+        Write(WorkedExample(), dialogs);
+        FAIL() << "no error";
+    } catch (const GridFileError& error) {
+        EXPECT_NE(std::string(error.what()).find(target_), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(pushes_.Calls(), 0);
+}
+
+TEST_F(WriteGridFileTest, FolderInPlaceOfTheFileIsLeftAsItWas) {
+    std::filesystem::create_directory(target_);
+    WriteBytes(std::filesystem::path(target_) / "inside", "kept");
+    ScriptedDialogs dialogs({Answer::Yes});
+    EXPECT_THROW(Write(WorkedExample(), dialogs), GridFileError);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(target_) / "inside"), "kept");
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+    EXPECT_EQ(pushes_.Calls(), 0);
+}
+
+struct RefusedCase {
+    const char* fault;
+    std::function<GridFile()> gridFile;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.fault;
+}
+
+class WriteGridFileRefuses : public WriteGridFileTest,
+                             public testing::WithParamInterface<RefusedCase> {};
+
+// Content no grid file can hold is refused before the operator is asked to replace the file.
+TEST_P(WriteGridFileRefuses, BeforeAskingAndTouchingNothing) {
+    WriteBytes(target_, "old bytes");
+    ScriptedDialogs dialogs;
+    EXPECT_THROW(Write(GetParam().gridFile(), dialogs), GridFileError) << GetParam().fault;
+    EXPECT_TRUE(dialogs.asked().empty());
+    EXPECT_EQ(ReadBytes(target_), "old bytes");
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+    EXPECT_EQ(pushes_.Calls(), 0);
+}
+
+GridFile TooManyParts() {
+    GridFile gridFile;
+    for (int i = 0; i <= 32767; ++i) {
+        gridFile.Parts.Add({}, {}, {}, {}, {}, {}, "P", "");
+    }
+    return gridFile;
+}
+
+Part NotFinite() {
+    Part part = Plain("N");
+    part.V2.jValue = std::numeric_limits<double>::quiet_NaN();
+    return part;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriteGridFileRefuses,
+    testing::Values(
+        RefusedCase{"NameWithLineFeedWouldInjectLines", [] { return WithParts({Plain("A\nB")}); }},
+        RefusedCase{"NameWithCarriageReturnWouldInjectLines",
+                    [] {
+                        return WithParts({Plain("ok"), Plain("A\rPart B")});
+                    }},
+        RefusedCase{"MoreThan32767PartsOverflowTheCounter", [] { return TooManyParts(); }},
+        RefusedCase{"ValueThatIsNotFiniteHasNoText", [] { return WithParts({NotFinite()}); }},
+        RefusedCase{"ProbeDiameterThatIsNotFiniteHasNoText",
+                    [] { return WithParts({}, std::numeric_limits<float>::infinity()); }}),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.fault; });
+
+}  // namespace
+}  // namespace zarvek
