@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/scripted_dialogs.h"
+#include "recording_dialogs.h"
 #include "wizard/strings/string_table.h"
 
 namespace zarvek {
@@ -94,7 +94,7 @@ class CheckPatternOutcome : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(CheckPatternOutcome, EndsAsTheTableSays) {
     const CheckCase& c = GetParam();
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
     Fill(form, c.seats, c.probe, c.partName);
     form.LockInputFields(true);
@@ -306,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class CheckPatternTest : public testing::Test {
   protected:
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     FormModel form{dialogs};
     CommandContext context{dialogs, Language::English, NumberLocale{".", ","}, ""};
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 namespace zarvek {
@@ -16,6 +18,10 @@ struct TagCase {
     const char* tag;
     Group group;  // the same in every mode
 };
+
+void PrintTo(const TagCase& c, std::ostream* os) {
+    *os << '"' << c.tag << '"';
+}
 
 // The Tag alone decides the group; controls outside both groups are never touched by a mode.
 class ModesClassifyControlsByTag : public testing::TestWithParam<TagCase> {};
@@ -53,6 +59,10 @@ struct WholeCase {
     std::optional<std::int16_t> id;
 };
 
+void PrintTo(const WholeCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class CaptionIdTakenWhole : public testing::TestWithParam<WholeCase> {};
 
 TEST_P(CaptionIdTakenWhole, Converts) {
@@ -73,6 +83,10 @@ struct LeadingCase {
     const char* text;
     std::int16_t id;
 };
+
+void PrintTo(const LeadingCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class CaptionIdFromLeadingNumber : public testing::TestWithParam<LeadingCase> {};
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
-#include "fakes/scripted_dialogs.h"
+#include "recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -26,7 +28,7 @@ class RecordingObserver : public FormObserver {
 
 class FormModelTest : public testing::Test {
   protected:
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     FormModel form{dialogs};
 };
 
@@ -123,13 +125,18 @@ struct LeaveCase {
     const char* expected;
 };
 
+void PrintTo(const LeaveCase& c, std::ostream* os) {
+    *os << ControlName(c.field) << " \"" << c.text << "\" in \"" << c.locale.decimalSeparator
+        << "\" locale";
+}
+
 // Leaving a field rewrites a number with the field's pattern in the user's locale; anything that
 // is not a number stays as typed.
 class LeavingAFieldRewritesItsNumber : public testing::TestWithParam<LeaveCase> {};
 
 TEST_P(LeavingAFieldRewritesItsNumber, Rewrites) {
     const LeaveCase c = GetParam();
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
     form.SetText(c.field, c.text);
     form.DisableWriteCommands(false);
@@ -171,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LeaveCase{Field::ProbeDiameter, "6,35", kCommaLocale, "6,35"}));
 
 TEST(FormModelPartName, IsNeverRewrittenOnLeaving) {
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
     form.SetText(Field::PartName, "12");
     form.LeaveField(Field::PartName, kPointLocale);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
-#include "fakes/scripted_dialogs.h"
+#include "recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -16,12 +18,16 @@ struct VerifyCase {
     int beeps;
 };
 
+void PrintTo(const VerifyCase& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
+
 // One run of the check removes the LAST character, wherever the forbidden one stands.
 class VerifyInputRemovesTheLastCharacter : public testing::TestWithParam<VerifyCase> {};
 
 TEST_P(VerifyInputRemovesTheLastCharacter, OneStep) {
     const VerifyCase c = GetParam();
-    ScriptedDialogs dialogs;
+    testing_support::RecordingDialogs dialogs;
     const VerifiedText verified = VerifyInput(c.typed, dialogs);
     EXPECT_EQ(verified.text, c.expected);
     EXPECT_EQ(verified.caret, c.caret);
@@ -47,14 +53,14 @@ class ChangeHandlingCutsDownToTheLongestValidBeginning : public testing::TestWit
 
 TEST_P(ChangeHandlingCutsDownToTheLongestValidBeginning, MatchesRepeatedChecks) {
     const VerifyCase c = GetParam();
-    ScriptedDialogs cutDown;
+    testing_support::RecordingDialogs cutDown;
     const VerifiedText verified = CutDownToValid(c.typed, cutDown);
     EXPECT_EQ(verified.text, c.expected);
     EXPECT_EQ(verified.caret, c.caret);
     EXPECT_EQ(cutDown.beeps, c.beeps);
 
     // The same end state as running the one-step check again on each shortened text.
-    ScriptedDialogs repeated;
+    testing_support::RecordingDialogs repeated;
     std::string text = c.typed;
     for (;;) {
         const VerifiedText step = VerifyInput(text, repeated);
