@@ -85,11 +85,12 @@ int main(int argc, char* argv[]) {
     for (const Entry& entry : kEntries) {
         window.form().SetText(entry.field, entry.text);
     }
-    zarvek::CheckPattern(window.form(),
-                         zarvek::CommandContext{dialogs, language, locale, window.gridFilePath()});
-    window.controls().cmdCheckPattern->setFocus();
     if (argc == 3) {
         window.FileOpen();
+    } else {
+        zarvek::CheckPattern(window.form(), zarvek::CommandContext{dialogs, language, locale,
+                                                                   window.gridFilePath()});
+        window.controls().cmdCheckPattern->setFocus();
     }
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
