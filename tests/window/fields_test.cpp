@@ -113,13 +113,8 @@ const NumberLocale kComma{",", "."};
 
 INSTANTIATE_TEST_SUITE_P(Cases, LeavingAFieldInALocale,
                          testing::Values(LeaveCase{Field::X1, "1", kPoint, "1.0000"},
-                                         LeaveCase{Field::I1, "0.70710678", kPoint, "0.707107"},
-                                         LeaveCase{Field::Z1, "-2.5", kPoint, "-2.5000"},
                                          LeaveCase{Field::X1, "1,5", kPoint, "15.0000"},
-                                         LeaveCase{Field::X1, "-", kPoint, "-"},
                                          LeaveCase{Field::ProbeDiameter, "6.35", kPoint, "6.35"},
-                                         LeaveCase{Field::X1, "1", kComma, "1,0000"},
-                                         LeaveCase{Field::X1, "1,5", kComma, "1,5000"},
                                          LeaveCase{Field::X1, "1.5", kComma, "15,0000"},
                                          LeaveCase{Field::K3, "-0,5", kComma, "-0,500000"}));
 

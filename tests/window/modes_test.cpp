@@ -7,6 +7,7 @@
 #include "tests/window/window_fixture.h"
 #include "wizard/form/view_layout.h"
 #include "wizard/window/startup.h"
+#include "wizard/window/window_procedures.h"
 
 namespace zarvek {
 namespace {
@@ -91,6 +92,15 @@ TEST_F(ModesTest, CtrlNAndToolbarNewBothRunNew) {
     EXPECT_TRUE(Box(Field::X1)->isHidden());
     frm.controls().toolbarButtons[0]->trigger();
     EXPECT_FALSE(Box(Field::X1)->isHidden());
+}
+
+TEST_F(ModesTest, UnknownModeChangesNothing) {
+    FrmMain& frm = Start();
+    frm.FileNew();
+    SetWindowMode(frm, 3);
+    SetWindowMode(frm, -1);
+    ExpectGroup(kInputGroup, true);
+    ExpectGroup(kViewGroup, false);
 }
 
 TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
