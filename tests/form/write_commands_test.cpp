@@ -1,0 +1,300 @@
+#include "wizard/form/write_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "recording_dialogs.h"
+#include "storage/grid_file_io.h"
+#include "wizard/form/check_pattern.h"
+
+namespace zarvek {
+namespace {
+
+// Seats that pass Check Pattern: the three lengths 100, 106.3 and 85.4 mm.
+constexpr std::array<const char*, 18> kSeats = {"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
+                                                "0", "0", "1", "30", "80", "0", "0",   "0", "1"};
+// Seats whose lengths (60, 70.7 and 51 mm) match none of the above.
+constexpr std::array<const char*, 18> kOtherSeats = {
+    "0", "0", "0", "0", "0", "1", "60", "0", "0", "0", "0", "1", "10", "50", "0", "0", "0", "1"};
+
+class WriteCommandsTest : public testing::Test {
+  protected:
+    WriteCommandsTest() {
+        std::random_device random;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zarvek-form-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(folder_);
+        context.gridFilePath = (folder_ / "Gridfile.dat").string();
+    }
+    ~WriteCommandsTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    // Types a part and checks it, as the operator does before Make or Add.
+    void Enter(const std::array<const char*, 18>& seats, const char* probe, const char* name) {
+        form.SetText(Field::PartName, name);
+        form.SetText(Field::ProbeDiameter, probe);
+        for (std::size_t i = 0; i < seats.size(); ++i) {
+            form.SetText(SeatFields()[i], seats[i]);
+        }
+        ASSERT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
+        dialogs.messages.clear();
+    }
+
+    std::string Installed() const {
+        std::ifstream in(context.gridFilePath, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    void Install(const std::string& bytes) const {
+        std::ofstream(context.gridFilePath, std::ios::binary) << bytes;
+    }
+
+    // Makes a file of one part through the command itself, answering Yes if asked.
+    void MakeOnePart(const std::array<const char*, 18>& seats, const char* probe,
+                     const char* name) {
+        Enter(seats, probe, name);
+        dialogs.answers = {Answer::Yes};
+        ASSERT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+        dialogs.messages.clear();
+    }
+
+    std::filesystem::path folder_;
+    testing_support::RecordingDialogs dialogs;
+    FormModel form{dialogs};
+    CommandContext context{dialogs, Language::English, NumberLocale{".", ","}, ""};
+};
+
+TEST_F(WriteCommandsTest, MakeWithoutAFileWritesOnePartWithoutAsking) {
+    Enter(kSeats, "6", " Bracket A ");
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
+    ASSERT_TRUE(written);
+    ASSERT_EQ(written->Parts.Count(), 1u);
+    EXPECT_EQ(written->Parts.Item(1).sName, " Bracket A ");
+    EXPECT_EQ(written->sProbeDiameter, 6.0f);
+    EXPECT_EQ(written->Parts.Item(1).P3, (Point{30, 80, 0}));
+    EXPECT_TRUE(form.WriteGateOpen());
+}
+
+TEST_F(WriteCommandsTest, MakeOverAFileAnsweredNoLeavesItByteForByte) {
+    MakeOnePart(kOtherSeats, "3", "old");
+    const std::string before = Installed();
+    Enter(kSeats, "6", "new");
+    dialogs.answers = {Answer::No};
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Declined);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "Do you Want to Replace the Installed GridFile?");
+    EXPECT_EQ(Installed(), before);
+    EXPECT_TRUE(form.WriteGateOpen());
+}
+
+TEST_F(WriteCommandsTest, MakeOverAFileAnsweredYesLeavesOnlyTheNewPart) {
+    MakeOnePart(kOtherSeats, "3", "old");
+    Enter(kSeats, "6", "new");
+    dialogs.answers = {Answer::Yes};
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+    const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
+    ASSERT_TRUE(written);
+    ASSERT_EQ(written->Parts.Count(), 1u);
+    EXPECT_EQ(written->Parts.Item(1).sName, "new");
+    EXPECT_EQ(written->sProbeDiameter, 6.0f);
+}
+
+TEST_F(WriteCommandsTest, MakeStoresTheFiveDecimalDirectionsCheckPatternWrote) {
+    Enter({"0", "0", "0", "1", "1", "0", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
+           "1"},
+          "6", "tilted");
+    ASSERT_EQ(form.Text(Field::I1), "0.70711");
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+    EXPECT_NE(Installed().find("\t0.7071100\t0.7071100\t0.0000000"), std::string::npos);
+}
+
+TEST_F(WriteCommandsTest, AddAppendsAfterTheFilesPartsEvenUnderTheSameName) {
+    MakeOnePart(kOtherSeats, "6", "Bracket");
+    Enter(kSeats, "6.000", "Bracket");
+    dialogs.answers = {Answer::Yes};
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::Written);
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // the replace prompt only
+    EXPECT_EQ(dialogs.messages[0].title, "File Exists");
+    const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
+    ASSERT_TRUE(written);
+    ASSERT_EQ(written->Parts.Count(), 2u);
+    EXPECT_EQ(written->Parts.Item(1).P2, (Point{60, 0, 0}));
+    EXPECT_EQ(written->Parts.Item(2).P2, (Point{100, 0, 0}));
+    EXPECT_EQ(written->Parts.Item(2).sName, "Bracket");
+    EXPECT_EQ(written->iNumberOfParts, 2);
+    EXPECT_EQ(written->sProbeDiameter, 6.0f);
+    EXPECT_TRUE(form.WriteGateOpen());
+}
+
+TEST_F(WriteCommandsTest, AddAnsweredNoLeavesTheFileAndAsksAgainNextTime) {
+    MakeOnePart(kOtherSeats, "6", "old");
+    const std::string before = Installed();
+    Enter(kSeats, "6", "new");
+    dialogs.answers = {Answer::No, Answer::No};
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::Declined);
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::Declined);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(Installed(), before);
+    EXPECT_TRUE(form.WriteGateOpen());
+}
+
+TEST_F(WriteCommandsTest, AddRefusesAnotherProbeDiameterShowingTheFilesOne) {
+    MakeOnePart(kSeats, "6.35", "old");  // also redundant: only the diameter is reported
+    const std::string before = Installed();
+    Enter(kSeats, "6.3501", "new");
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::ProbeDiameterDiffers);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt,
+              "The Probe Diameter in the Zarvek File is Different than the one Entered. \t\r\n"
+              "The Probe Diameter for the New Part Needs to be:6.350000");
+    EXPECT_EQ(dialogs.messages[0].title, "Different Probe Diameters!");
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
+    EXPECT_FALSE(form.WriteGateOpen());
+    EXPECT_EQ(Installed(), before);
+}
+
+TEST_F(WriteCommandsTest, AddRightAfterMakeRefusesTheRedundantLengths) {
+    MakeOnePart(kSeats, "3", "first");
+    const std::string before = Installed();
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::LengthsRepeat);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt,
+              "More Than Two of the Lengths Match Lengths Already in the GridFile");
+    EXPECT_EQ(dialogs.messages[0].title, "Redundant Lengths!");
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
+    EXPECT_FALSE(form.WriteGateOpen());
+    EXPECT_EQ(Installed(), before);
+}
+
+TEST_F(WriteCommandsTest, AddWithoutAnInstalledFileSaysSo) {
+    Enter(kSeats, "6", "new");
+    EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::NoInstalledFile);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "No Zarvek File Exists!  Make a Zarvek File First!");
+    EXPECT_EQ(dialogs.messages[0].title, "Insufficient Data!");
+    EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
+}
+
+struct BadFileCase {
+    const char* name;
+    const char* bytes;
+    WriteCommandOutcome outcome;
+    const char* title;
+};
+
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AddReportsAnInstalledFileItCannotUse : public WriteCommandsTest,
+                                             public testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(AddReportsAnInstalledFileItCannotUse, WithOneMessageAndWritesNothing) {
+    const BadFileCase& c = GetParam();
+    Install(c.bytes);
+    Enter(kSeats, "6", "new");
+    EXPECT_EQ(AddToGridFile(form, context), c.outcome);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, c.title);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(Installed(), c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AddReportsAnInstalledFileItCannotUse,
+    testing::Values(
+        BadFileCase{"NoDollarInLineOne", "Hello\r\nworld", WriteCommandOutcome::NotAGridFile,
+                    "Not a Zarvek File"},
+        BadFileCase{"Empty", "", WriteCommandOutcome::ReadFailed, "Cannot Read Zarvek File"},
+        BadFileCase{"HeaderWithoutNumbers", "$$\r\nx 3 y z 4\r\nPart A\r\n\t1\t2\t3\t0\t0\t1",
+                    WriteCommandOutcome::ReadFailed, "Cannot Read Zarvek File"}),
+    [](const testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
+
+TEST_F(WriteCommandsTest, NotAGridFileMessageNamesTheFile) {
+    Install("no marker");
+    Enter(kSeats, "6", "new");
+    AddToGridFile(form, context);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].prompt.find(context.gridFilePath), std::string::npos);
+}
+
+TEST_F(WriteCommandsTest, WriteFailureIsReportedAndNothingIsWritten) {
+    context.gridFilePath = (folder_ / "no such folder" / "Gridfile.dat").string();
+    Enter(kSeats, "6", "new");
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::WriteFailed);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Cannot Write Zarvek File");
+    EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
+    EXPECT_TRUE(form.WriteGateOpen());
+}
+
+struct ProbeCase {
+    const char* typed;
+    NumberLocale locale;
+    const char* prompt;
+};
+
+void PrintTo(const ProbeCase& c, std::ostream* os) {
+    *os << '"' << c.typed << "\" in \"" << c.locale.decimalSeparator << "\" locale";
+}
+
+// The probe diameter is never rewritten on screen, so a text the conversion would misread must
+// not reach the file.
+class ProbeDiameterThatWouldBeMisreadIsRefused : public WriteCommandsTest,
+                                                 public testing::WithParamInterface<ProbeCase> {};
+
+TEST_P(ProbeDiameterThatWouldBeMisreadIsRefused, BeforeAnythingIsWritten) {
+    const ProbeCase& c = GetParam();
+    context.locale = c.locale;
+    Enter(kSeats, "6", "new");
+    form.SetText(Field::ProbeDiameter, c.typed);
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::InvalidEntry);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, c.prompt);
+    EXPECT_EQ(dialogs.messages[0].title, "Invalid Number");
+    EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
+    EXPECT_FALSE(form.WriteGateOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ProbeDiameterThatWouldBeMisreadIsRefused,
+    testing::Values(
+        ProbeCase{"6.35", NumberLocale{",", "."},
+                  "The probe diameter \"6.35\" contains the digit-group separator \".\", which "
+                  "would change its value without notice.\r\nEnter the diameter without it, with "
+                  "\",\" as the decimal separator."},
+        ProbeCase{"6,35", NumberLocale{".", ","},
+                  "The probe diameter \"6,35\" contains the digit-group separator \",\", which "
+                  "would change its value without notice.\r\nEnter the diameter without it, with "
+                  "\".\" as the decimal separator."},
+        ProbeCase{"-", NumberLocale{".", ","},
+                  "The entry for Probe Diameter is not a number:\r\n\"-\"\r\nCorrect it and try "
+                  "again."}));
+
+TEST_F(WriteCommandsTest, CommaLocaleDiameterIsReadWithTheComma) {
+    context.locale = NumberLocale{",", "."};
+    Enter({"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
+           "1"},
+          "6,35", "comma");
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+    const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->sProbeDiameter, 6.35f);
+}
+
+}  // namespace
+}  // namespace zarvek
