@@ -38,7 +38,9 @@ void WriteFileToDisk(const std::string& path, const std::string& bytes,
 
 // Replaces `target` by `source` in one step: a reader sees either the old or the new file,
 // never a mix or none, also after a crash or a power loss once this returns. `source` is gone
-// afterwards. Both paths lie in the same folder. On failure `target` is unchanged.
+// afterwards. Both paths lie in the same folder. On failure `target` is unchanged. Where another
+// program may hold `target` open and so block the replace (Windows), the replace is retried for
+// about a second; the error then says that another program has the file open.
 void ReplaceFileAtomically(const std::string& source, const std::string& target);
 
 // Removes the file at `path` if there is one; never fails.

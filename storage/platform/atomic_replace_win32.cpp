@@ -16,6 +16,20 @@ bool IsTransient(DWORD error) {
            error == ERROR_LOCK_VIOLATION;
 }
 
+// Whether another handle on `path` refuses to let the file be deleted or renamed (it was opened
+// without FILE_SHARE_DELETE). The system reports that case as "access denied", which would send
+// the operator looking at permissions instead of at the program holding the file.
+bool HeldOpenElsewhere(const std::wstring& path) {
+    const HANDLE probe =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 }  // namespace
 
 void ReplaceFileAtomically(const std::string& source, const std::string& target) {
@@ -32,6 +46,11 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
             break;
         }
         Sleep(kPauseMilliseconds);
+    }
+    if (IsTransient(error) && HeldOpenElsewhere(wideTarget)) {
+        throw FileSystemError("cannot replace \"" + target +
+                              "\": another program has the file open (" +
+                              win32::SystemErrorText(error) + ")");
     }
     throw FileSystemError("cannot replace \"" + target + "\" by \"" + source +
                           "\": " + win32::SystemErrorText(error));

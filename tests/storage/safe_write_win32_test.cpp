@@ -1,0 +1,132 @@
+// Replacing the grid file while another program (the host software, a virus scanner) holds it
+// open without letting it be deleted or renamed.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <thread>
+
+#include "storage/grid_file_io.h"
+#include "storage/safe_write.h"
+#include "storage_test_support.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+
+// A handle on a file such as another program holds: opened without FILE_SHARE_DELETE.
+class HeldOpen {
+  public:
+    HeldOpen(const std::string& path, DWORD access, DWORD share)
+        : handle_(CreateFileW(std::filesystem::path(path).wstring().c_str(), access, share, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+    ~HeldOpen() { Release(); }
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (IsOpen()) {
+            CloseHandle(handle_);
+            handle_ = INVALID_HANDLE_VALUE;
+        }
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+struct HolderCase {
+    const char* row;
+    DWORD access;
+    DWORD share;
+};
+
+void PrintTo(const HolderCase& c, std::ostream* out) {
+    *out << c.row;
+}
+
+class GridFileHeldOpen : public testing::TestWithParam<HolderCase> {
+  protected:
+    GridFileHeldOpen() {
+        InstallFakeHost(install_.path());
+        WriteBytes(target_, "$$ the months of work");
+    }
+
+    TemporaryFolder install_;
+    TemporaryFolder armdata_;
+    std::string target_ = armdata_.File("Gridfile.dat");
+    PushLog pushes_;
+    HostLibrary host_{[this] { return std::vector<std::string>{install_.path().string()}; }};
+    ScriptedDialogs dialogs_{{Answer::Yes}};
+};
+
+TEST_P(GridFileHeldOpen, WriteGivesUpClearlyAndKeepsTheFile) {
+    HeldOpen holder(target_, GetParam().access, GetParam().share);
+    ASSERT_TRUE(holder.IsOpen());
+    try {
+        WriteGridFile(WorkedExample(), target_, dialogs_, Language::English, host_);
+        FAIL() << "no error";
+    } catch (const GridFileError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("\"" + target_ + "\""), std::string::npos) << message;
+        EXPECT_NE(message.find("another program has the file open"), std::string::npos) << message;
+    }
+    holder.Release();
+    EXPECT_EQ(ReadBytes(target_), "$$ the months of work");
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+    EXPECT_EQ(pushes_.Calls(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, GridFileHeldOpen,
+    testing::Values(HolderCase{"ReaderSharingReadAndWrite", GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE},
+                    HolderCase{"ExclusiveWriter", GENERIC_READ | GENERIC_WRITE, 0}),
+    [](const testing::TestParamInfo<HolderCase>& info) { return info.param.row; });
+
+// The holder lets go while the writer is still retrying: the write must then succeed. The holder
+// waits until the temporary file holds the whole text, so the writer's first attempt falls while
+// the file is still held, and lets go a moment later, well inside the writer's retries.
+TEST_P(GridFileHeldOpen, WriteSucceedsWhenTheFileIsReleasedWhileRetrying) {
+    const GridFile gridFile = WorkedExample();
+    const std::string temporary = TemporaryPathFor(target_);
+    const std::uintmax_t size = GridFileBytes(gridFile).size();
+    HeldOpen holder(target_, GetParam().access, GetParam().share);
+    ASSERT_TRUE(holder.IsOpen());
+    std::atomic<bool> writerDone = false;
+    bool stillRetrying = false;
+    std::thread releaser([&] {
+        std::error_code ignored;
+        while (!writerDone && std::filesystem::file_size(temporary, ignored) != size) {
+            Sleep(1);
+        }
+        Sleep(100);
+        stillRetrying = std::filesystem::exists(temporary, ignored);
+        holder.Release();
+    });
+    WriteOutcome outcome = WriteOutcome::Declined;
+    std::string failure;
+    try {
+        outcome = WriteGridFile(gridFile, target_, dialogs_, Language::English, host_);
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    writerDone = true;
+    releaser.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(outcome, WriteOutcome::Written);
+    EXPECT_TRUE(stillRetrying) << "the file was replaced while it was held open";
+    EXPECT_EQ(ReadBytes(target_), GridFileBytes(gridFile));
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+    EXPECT_EQ(pushes_.Calls(), 1);
+}
+
+}  // namespace
+}  // namespace zarvek
