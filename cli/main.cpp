@@ -1,0 +1,9 @@
+// zarvek-grid: the command-line companion of the Zarvek File Wizard.
+#include "cli/run_zarvek_grid.h"
+#include "cli/terminal.h"
+
+int main(int argc, char** argv) {
+    using namespace zarvek;
+    const auto terminal = cli::ProcessTerminal();
+    return cli::RunZarvekGrid(cli::ProcessArguments(argc, argv), *terminal, InterfaceLanguage());
+}
