@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -33,6 +34,9 @@ struct Accepted {
     const char* fault;
     Words words;
     Invocation expected;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const Accepted& c, std::ostream* os) { *os << c.fault; }
 };
 
 class AcceptedCommandLines : public testing::TestWithParam<Accepted> {};
@@ -110,6 +114,9 @@ struct Refused {
     const char* fault;
     Words words;
     UsageError expected;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const Refused& c, std::ostream* os) { *os << c.fault; }
 };
 
 class RefusedCommandLines : public testing::TestWithParam<Refused> {};

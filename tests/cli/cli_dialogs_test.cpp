@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 
 #include "wizard/strings/string_ids.h"
@@ -47,6 +48,9 @@ struct ReplaceCase {
     std::deque<std::string> typed;
     Answer answer;
     CliDialogs::Replace replace;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.fault; }
 };
 
 class ReplaceAnswers : public testing::TestWithParam<ReplaceCase> {};

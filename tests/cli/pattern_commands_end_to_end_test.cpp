@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,9 @@ struct Refusal {
     const char* fault;
     Args arguments;
     const char* message;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.fault; }
 };
 
 class PatternRefusals : public PatternCommands, public testing::WithParamInterface<Refusal> {};
@@ -158,6 +162,9 @@ struct Replace {
     std::string typed;
     int exitCode;
     const char* message;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const Replace& c, std::ostream* os) { *os << c.fault; }
 };
 
 class ReplaceQuestion : public PatternCommands, public testing::WithParamInterface<Replace> {};
@@ -214,6 +221,9 @@ struct FileProblem {
     std::string fileText;  // written to Gridfile.dat first unless empty
     Args arguments;        // "GRID" stands for the grid file's path
     const char* message;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const FileProblem& c, std::ostream* os) { *os << c.fault; }
 };
 
 class FileProblems : public PatternCommands, public testing::WithParamInterface<FileProblem> {};

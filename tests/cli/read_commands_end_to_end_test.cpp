@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "zarvek_grid_fixture.h"
@@ -64,6 +65,9 @@ TEST_F(ReadCommands, ShowAndLintReadTheInstalledFileWithoutPath) {
 struct MissingCase {
     const char* fault;
     const char* command;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.fault; }
 };
 
 class MissingFile : public ReadCommands, public testing::WithParamInterface<MissingCase> {};

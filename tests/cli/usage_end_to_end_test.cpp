@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct UsageCase {
     const char* fault;
     Args arguments;
     std::string message;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.fault; }
 };
 
 class UsageErrors : public ZarvekGridTest, public testing::WithParamInterface<UsageCase> {};

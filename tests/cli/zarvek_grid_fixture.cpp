@@ -7,6 +7,9 @@ namespace zarvek::testing_support {
 
 ZarvekGridTest::ZarvekGridTest() {
     std::filesystem::create_directories(installFolder() / "Armdata");
+    // The host library is looked for in the installation folder first, and the first one found
+    // is taken even without QDL_SaveArmspecs: no real host library is ever reached.
+    InstallFakeHost(installFolder(), FakeHost::WithoutPush);
     std::filesystem::create_directories(folder_.path() / "home");
     std::filesystem::create_directories(folder_.path() / "config");
     WriteRegistry(

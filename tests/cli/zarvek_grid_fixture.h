@@ -13,8 +13,10 @@ namespace zarvek::testing_support {
 
 // Runs the built zarvek-grid in a world of its own: a fresh folder holding a stand-in registry
 // whose installation folder is `installFolder()` (with its Armdata folder), an empty home and
-// configuration folder, and a log for the fake host library's pushes. Nothing of the machine's
-// own registry file, configuration or host library can reach the program.
+// configuration folder, a stand-in host library without QDL_SaveArmspecs in the installation
+// folder (InstallFakeHost replaces it with one that logs its pushes), and a log for those pushes.
+// Nothing of the machine's own registry file, configuration or host library can reach the
+// program.
 class ZarvekGridTest : public testing::Test {
   protected:
     ZarvekGridTest();
