@@ -47,6 +47,13 @@ class KeyedCollection {
 
     std::size_t Count() const { return entries_.size(); }
 
+    // Makes room for `count` elements in all, so that adding up to that many moves none of them.
+    // Changes nothing a caller can see.
+    void Reserve(std::size_t count) {
+        entries_.reserve(count);
+        keyToPosition_.reserve(count);
+    }
+
     // Removes the element at `position`; every later element moves up by one.
     void Remove(std::size_t position) { RemoveAt(Index(position)); }
     void Remove(const std::string& key) { RemoveAt(IndexOfKey(key)); }

@@ -38,6 +38,7 @@ std::vector<std::string_view> Fields(std::string_view text, char separator) {
     if (text.empty()) {
         return fields;
     }
+    fields.reserve(8);  // a line of the format has five or six: one allocation, not four
     std::size_t at = 0;
     for (auto found = text.find(separator); found != std::string_view::npos;
          found = text.find(separator, at)) {
@@ -115,11 +116,11 @@ Seat ReadSeat(std::string_view seatLine, std::size_t line) {
     if (fields.size() < format::kSeatFields) {
         Fail(line, "expected six tab-separated numbers, found " + std::to_string(fields.size()));
     }
-    static constexpr const char* kMeaning[] = {"X", "Y", "Z", "I", "J", "K"};
+    static constexpr const char* kMeaning[] = {"a number (X)", "a number (Y)", "a number (Z)",
+                                               "a number (I)", "a number (J)", "a number (K)"};
     double values[format::kSeatFields];
     for (std::size_t i = 0; i < format::kSeatFields; ++i) {
-        values[i] = Number(ParseFileNumber, fields[i], line, i + 1,
-                           (std::string("a number (") + kMeaning[i] + ")").c_str());
+        values[i] = Number(ParseFileNumber, fields[i], line, i + 1, kMeaning[i]);
     }
     return {Point{values[0], values[1], values[2]}, Vector{values[3], values[4], values[5]}};
 }
@@ -140,6 +141,11 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
         Fail(2, "expected the header line, but the file ends after line 1");
     }
     ReadHeader(*header, lines.LineNumber(), gridFile);
+    // The header's count is only a hint (the parts are counted as they come), but it spares
+    // moving every part while the collection grows, with room for the one part Add appends.
+    if (gridFile.iNumberOfParts > 0) {
+        gridFile.Parts.Reserve(static_cast<std::size_t>(gridFile.iNumberOfParts) + 1);
+    }
 
     std::int32_t counter = 0;
     auto current = lines.Next();
@@ -205,7 +211,10 @@ std::optional<GridFile> MakeGridFileObj(const std::string& path) {
     } catch (const FileSystemError& error) {
         throw GridFileError("The grid file \"" + path + "\" cannot be read: " + error.what() + ".");
     }
-    return ReadGridFileText(AnsiToUtf8(bytes), path);
+    // ASCII, all of a file unless a name holds other characters, needs no decoding: no second
+    // copy of a large file is made.
+    return IsAscii(bytes) ? ReadGridFileText(bytes, path)
+                          : ReadGridFileText(AnsiToUtf8(bytes), path);
 }
 
 }  // namespace zarvek

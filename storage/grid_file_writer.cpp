@@ -8,6 +8,7 @@
 #include "storage/grid_file_io.h"
 #include "storage/host_library.h"
 #include "storage/safe_write.h"
+#include "storage/utf8.h"
 
 namespace zarvek {
 namespace {
@@ -22,18 +23,19 @@ std::string Quoted(const std::string& text) {
     throw GridFileError("Part " + std::to_string(position) + " cannot be stored: " + why + ".");
 }
 
-// Formats one stored value; a value that is not finite has no text in the file.
-std::string Number(double value, int decimals, std::size_t position, const char* what) {
+// Formats one stored value; a value that is not finite has no text in the file. The value is
+// named (seat 2 X) only when it is refused, so that nothing is built for the ones that are not.
+std::string Number(double value, int decimals, std::size_t position, int seat, const char* axis) {
     try {
         return FormatPattern(value, decimals, FileLocale());
     } catch (const NumberFormatError&) {
-        RefusePart(position, std::string(what) + " is not a finite number");
+        RefusePart(position,
+                   "seat " + std::to_string(seat) + " " + axis + " is not a finite number");
     }
 }
 
 void AppendSeatLine(std::string& text, const Point& point, const Vector& vector, int seat,
                     std::size_t position) {
-    const std::string seatName = "seat " + std::to_string(seat) + " ";
     text += format::kLineEnd;
     for (const auto& [value, decimals, axis] :
          {std::tuple{point.XValue, format::kPositionDecimals, "X"},
@@ -43,7 +45,7 @@ void AppendSeatLine(std::string& text, const Point& point, const Vector& vector,
           std::tuple{vector.jValue, format::kDirectionDecimals, "J"},
           std::tuple{vector.kValue, format::kDirectionDecimals, "K"}}) {
         text += format::kSeatSeparator;
-        text += Number(value, decimals, position, (seatName + axis).c_str());
+        text += Number(value, decimals, position, seat, axis);
     }
 }
 
@@ -89,6 +91,7 @@ std::string GridFileBytes(const GridFile& gridFile) {
                             std::to_string(format::kMaxParts) + ".");
     }
     std::string text;
+    text.reserve(64 + count * 200);  // a part takes about 180 bytes: no copies while appending
     text += format::kMarkerLine;
     text += format::kLineEnd;
     text += std::to_string(count);
@@ -106,7 +109,8 @@ std::string GridFileBytes(const GridFile& gridFile) {
     // Numbers are formatted with "." already; names keep no "," either, so that the file holds
     // no comma at all.
     std::replace(text.begin(), text.end(), ',', '.');
-    return Utf8ToAnsi(text);
+    // ASCII needs no encoding: no second copy of a large file is made.
+    return IsAscii(text) ? text : Utf8ToAnsi(text);
 }
 
 WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,

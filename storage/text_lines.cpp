@@ -6,8 +6,11 @@ std::optional<std::string_view> TextLines::Next() {
     if (AtEnd()) {
         return std::nullopt;
     }
-    const auto end = text_.find_first_of("\r\n", at_);
-    const std::size_t lineEnd = end == std::string_view::npos ? text_.size() : end;
+    // A plain scan: find_first_of with a two-character set costs a memchr per character.
+    std::size_t lineEnd = at_;
+    while (lineEnd < text_.size() && text_[lineEnd] != '\r' && text_[lineEnd] != '\n') {
+        ++lineEnd;
+    }
     const std::string_view line = text_.substr(at_, lineEnd - at_);
     at_ = lineEnd;
     if (text_.substr(at_).starts_with("\r\n")) {

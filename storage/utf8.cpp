@@ -1,5 +1,8 @@
 #include "storage/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace zarvek {
 namespace {
 
@@ -82,6 +85,25 @@ std::size_t Utf8CharacterCount(std::string_view text) {
         ++count;
     }
     return count;
+}
+
+bool IsAscii(std::string_view text) {
+    // Eight bytes at a time: none of them may have its top bit set.
+    constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word & kTopBits) != 0) {
+            return false;
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (static_cast<unsigned char>(text[at]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace zarvek

@@ -24,6 +24,10 @@ void AppendUtf8(std::string& text, char32_t codePoint);
 // text holds fewer characters.
 std::size_t Utf8OffsetOfCharacter(std::string_view text, std::size_t count);
 
+// Whether every byte of `text` is below 0x80: ASCII, the same text in UTF-8 and in every ANSI code
+// page.
+bool IsAscii(std::string_view text);
+
 // The number of characters (code points; an invalid byte counts as one) in `text`.
 std::size_t Utf8CharacterCount(std::string_view text);
 

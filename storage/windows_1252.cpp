@@ -35,13 +35,27 @@ char ByteOfCharacter(char32_t codePoint) {
     return kUnmappable;
 }
 
+// The end of the run of ASCII characters (below 0x80) that starts at `at`.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at) {
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) {
+        ++at;
+    }
+    return at;
+}
+
 }  // namespace
 
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        AppendUtf8(text, CharacterOfByte(static_cast<unsigned char>(byte)));
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Runs of ASCII, nearly all of a grid file, are the same in both and copied at once.
+        const std::size_t ascii = AsciiRunEnd(bytes, at);
+        text.append(bytes.substr(at, ascii - at));
+        at = ascii;
+        if (at < bytes.size()) {
+            AppendUtf8(text, CharacterOfByte(static_cast<unsigned char>(bytes[at])));
+        }
     }
     return text;
 }
@@ -50,9 +64,14 @@ std::string EncodeWindows1252(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const Utf8Character character = DecodeUtf8At(utf8, at);
-        bytes.push_back(character.valid ? ByteOfCharacter(character.codePoint) : kUnmappable);
-        at += character.length;
+        const std::size_t ascii = AsciiRunEnd(utf8, at);
+        bytes.append(utf8.substr(at, ascii - at));
+        at = ascii;
+        if (at < utf8.size()) {
+            const Utf8Character character = DecodeUtf8At(utf8, at);
+            bytes.push_back(character.valid ? ByteOfCharacter(character.codePoint) : kUnmappable);
+            at += character.length;
+        }
     }
     return bytes;
 }

@@ -68,6 +68,9 @@ std::string ReadWholeFile(const std::string& path) {
         throw FileSystemError("cannot read " + Quoted(path) + ": it is a folder, not a file");
     }
     std::string content;
+    if (status.st_size > 0) {
+        content.reserve(static_cast<std::size_t>(status.st_size));  // one allocation, no copies
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);

@@ -61,6 +61,9 @@ std::string ReadWholeFile(const std::string& path) {
         ThrowLastError("open", path);
     }
     std::string content;
+    if (LARGE_INTEGER size{}; GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+        content.reserve(static_cast<std::size_t>(size.QuadPart));  // one allocation, no copies
+    }
     char buffer[65536];
     for (;;) {
         DWORD got = 0;

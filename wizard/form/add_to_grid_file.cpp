@@ -4,11 +4,14 @@
 #include "common/number_text.h"
 #include "model/grid_file.h"
 #include "pattern/checks.h"
+#include "storage/grid_file_format.h"
 #include "storage/grid_file_io.h"
 #include "wizard/form/command_messages.h"
 #include "wizard/form/existing_file.h"
+#include "wizard/form/placeholders.h"
 #include "wizard/form/read_fields.h"
 #include "wizard/form/write_commands.h"
+#include "wizard/strings/cli_string_ids.h"
 #include "wizard/strings/string_ids.h"
 
 namespace zarvek {
@@ -42,6 +45,13 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     if (!gridFile) {
         ShowNotAGridFile(context);
         return WriteCommandOutcome::NotAGridFile;
+    }
+    // Said before any check: no entry could make the part fit.
+    if (gridFile->Parts.Count() >= static_cast<std::size_t>(grid_format::kMaxParts)) {
+        ShowOkMessage(context,
+                      FillPlaceholders(Text(context, kGridFileFull), {context.gridFilePath}),
+                      Text(context, kGridFileFullTitle), Icon::Critical);
+        return WriteCommandOutcome::GridFileFull;
     }
 
     float probeDiameter = 0.0f;

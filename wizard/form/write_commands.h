@@ -17,6 +17,7 @@ enum class WriteCommandOutcome {
     LengthsRepeat,         // Add: refused, more than two lengths are in the file; gate closed
     WriteFailed,           // the writer could not write; the installed file is as it was
     Failed,                // an unexpected error, reported in its own message
+    GridFileFull,          // Add: refused, the file already holds the most parts a file can
 };
 
 // Make: writes the entered part as the only part of a new grid file at the context's grid-file
@@ -29,8 +30,9 @@ enum class WriteCommandOutcome {
 WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context);
 
 // Add: appends the entered part to the installed grid file at the context's path. Reads the file
-// first (a missing file, an unreadable one and one that is no grid file each get their own message
-// and leave the gate as it is), then the fields as Make does. Refuses the part, with one message
+// first (a missing file, an unreadable one, one that is no grid file and one that already holds
+// the most parts a grid file can each get their own message and leave the gate as it is), then
+// the fields as Make does. Refuses the part, with one message
 // and the gate closed, when its probe diameter is not exactly the file's (the message ends with
 // the file's diameter) or, only if the diameters agree, when more than two of its lengths match
 // lengths already in the file. Otherwise the writer rewrites the file with every part it held and

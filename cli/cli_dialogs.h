@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/terminal.h"
+#include "common/dialogs.h"
+#include "wizard/strings/string_table.h"
+
+namespace zarvek::cli {
+
+// The Dialogs of the command-line tool: it answers the core's questions from the command line's
+// flags and prints every message box to standard error, in the interface language.
+// - The replace question (string 1066): Yes with --yes; otherwise, where a person can answer, it
+//   is asked on the terminal with the safe default No ("[y/N]"); otherwise No.
+// - The spread question (title 1059): the verdict is printed, then Yes with --accept-spread, or
+//   No together with the hint that --accept-spread accepts the pattern.
+// - Any other question is printed and answered No (Cancel where there is one); a box with only
+//   an OK button is printed and answered OK. The beep is silent; the file dialog is cancelled.
+// `terminal` is not owned and must outlive the object.
+class CliDialogs final : public Dialogs {
+  public:
+    struct Flags {
+        bool yes = false;           // --yes
+        bool acceptSpread = false;  // --accept-spread
+    };
+
+    // How the replace question went, if it was asked.
+    enum class Replace {
+        NotAsked,
+        ConfirmedByFlag,
+        ConfirmedOnTerminal,
+        RefusedOnTerminal,
+        NoTerminal
+    };
+
+    CliDialogs(Terminal& terminal, Language language, Flags flags);
+
+    Answer Ask(const Message& message) override;
+    void Beep() override {}
+    std::optional<std::string> OpenFile(const std::string&, const std::string&,
+                                        const std::string&) override {
+        return std::nullopt;
+    }
+
+    Replace replace() const { return replace_; }
+    // The number of boxes shown (printed) so far.
+    int shown() const { return shown_; }
+
+  private:
+    Answer AskReplace(const Message& message);
+    Answer AskSpread(const Message& message);
+
+    Terminal& terminal_;
+    Language language_;
+    Flags flags_;
+    Replace replace_ = Replace::NotAsked;
+    int shown_ = 0;
+};
+
+// Whether a typed answer means Yes: "y", "yes", "j" or "ja", in any letter case, blanks around
+// ignored.
+bool IsYesAnswer(const std::string& typed);
+
+}  // namespace zarvek::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal.h"
+#include "wizard/strings/string_table.h"
+
+namespace zarvek::cli {
+
+// The subcommands. Each prints results to standard output and every message to standard error,
+// in `language`, and returns the exit status; none throws for anything a user can cause.
+
+// check: types the seats into the form and runs Check Pattern with only the seat fields in the
+// blank test. On a pass prints the three rewritten directions ("0.00000,0.00000,1.00000", one
+// seat a line) and "Pattern is Good!".
+ExitCode RunCheck(const Invocation& invocation, Terminal& terminal, Language language);
+
+// make and add: finds the grid file, types every value into the form, runs Check Pattern over
+// all twenty fields, refuses a name with a line break, then runs Make or Add as the window does.
+ExitCode RunWrite(const Invocation& invocation, Terminal& terminal, Language language);
+
+// show: prints the grid file's text decoded from the code page, line ends as "\n".
+ExitCode RunShow(const Invocation& invocation, Terminal& terminal, Language language);
+
+// lint: reads the grid file and reports it, as text or as one JSON object; Done when no
+// problem was found, Refused otherwise.
+ExitCode RunLint(const Invocation& invocation, Terminal& terminal, Language language);
+
+}  // namespace zarvek::cli

@@ -1,0 +1,29 @@
+#include "cli/grid_file_path.h"
+
+#include "cli/terminal_text.h"
+#include "storage/installation_folder.h"
+#include "wizard/form/placeholders.h"
+#include "wizard/strings/cli_string_ids.h"
+
+namespace zarvek::cli {
+
+std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>& given,
+                                               CliDialogs& dialogs, Terminal& terminal,
+                                               Language language, std::string_view howToName) {
+    if (given) {
+        return given;
+    }
+    const int shownBefore = dialogs.shown();
+    const std::string folder = QueryArmdataFolder(dialogs);
+    if (!folder.empty()) {
+        return GridFilePathIn(folder);
+    }
+    if (dialogs.shown() == shownBefore) {
+        dialogs.Ask(MissingRegistryEntryMessage());
+    }
+    terminal.Err(
+        Line(FillPlaceholders(LookupString(kCliNoInstalledFileKnown, language), {howToName})));
+    return std::nullopt;
+}
+
+}  // namespace zarvek::cli

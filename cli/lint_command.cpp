@@ -1,0 +1,42 @@
+#include <exception>
+
+#include "cli/cli_dialogs.h"
+#include "cli/commands.h"
+#include "cli/grid_file_path.h"
+#include "cli/lint_output.h"
+#include "cli/lint_report.h"
+#include "storage/file_system.h"
+#include "storage/grid_file_io.h"
+#include "wizard/strings/string_ids.h"
+#include "wizard/strings/window_string_ids.h"
+
+namespace zarvek::cli {
+
+ExitCode RunLint(const Invocation& invocation, Terminal& terminal, Language language) {
+    CliDialogs dialogs(terminal, language, {});
+    const std::optional<std::string> path =
+        ResolveGridFilePath(invocation.file, dialogs, terminal, language, "PATH");
+    if (!path) {
+        return ExitCode::FileProblem;
+    }
+    if (!PathExists(*path)) {
+        dialogs.Ask(Message{LookupString(kNoGridFileExists, language),
+                            LookupString(kInsufficientDataTitle, language), Buttons::Ok,
+                            Icon::Critical});
+        return ExitCode::FileProblem;
+    }
+    std::optional<GridFile> gridFile;
+    try {
+        gridFile = MakeGridFileObj(*path);
+    } catch (const std::exception& error) {
+        dialogs.Ask(Message{error.what(), LookupString(kCannotReadGridFileTitle, language),
+                            Buttons::Ok, Icon::Critical});
+        return ExitCode::FileProblem;
+    }
+    const LintReport report = gridFile ? LintGridFile(*gridFile) : LintNotAGridFile();
+    terminal.Out(invocation.json ? LintJson(report, *path, language)
+                                 : LintText(report, *path, language));
+    return report.problems.empty() ? ExitCode::Done : ExitCode::Refused;
+}
+
+}  // namespace zarvek::cli

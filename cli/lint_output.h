@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "cli/lint_report.h"
+#include "wizard/strings/string_table.h"
+
+namespace zarvek::cli {
+
+// The report as lines of text in `language`: the file, the header, the parts found, one line per
+// part with its name and three lengths, then the problems (or that there are none).
+std::string LintText(const LintReport& report, const std::string& path, Language language);
+
+// The same as one JSON object, followed by a line end:
+//   {"file":..., "gridFile":true|false,
+//    "header":{"parts":n,"tolerance":1.500000,"probeDiameter":6.000000} or null,
+//    "partsFound":n, "parts":[{"number":1,"name":...,"lengths":[l12,l23,l31]}, ...],
+//    "problemCount":n,
+//    "problems":[{"kind":"markerWithoutDollar"|"headerCountDiffers"|"notAUnitVector"|
+//                 "redundantLengths", "part":p, "seat":s, "length":l, "message":...}, ...]}
+// "part" appears for problems of one part, "seat" and "length" for directions; "message" is the
+// problem as LintText words it. A length that is not finite is null.
+std::string LintJson(const LintReport& report, const std::string& path, Language language);
+
+// One problem in words, in `language`.
+std::string ProblemText(const LintProblem& problem, const LintReport& report, Language language);
+
+}  // namespace zarvek::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "model/grid_file.h"
+
+namespace zarvek::cli {
+
+// A direction whose length differs from 1 by more than this is no unit vector. The window stores
+// unit vectors with five decimals, which stay well within it.
+inline constexpr double kUnitLengthTolerance = 1e-4;
+
+struct LintProblem {
+    enum class Kind {
+        MarkerWithoutDollar,  // line 1 holds no "$": the file is no grid file
+        HeaderCountDiffers,   // the header's count is not the number of parts found
+        NotAUnitVector,       // a seat direction's length is not 1
+        RedundantLengths,     // Add would have refused the part against the parts before it
+    };
+    Kind kind = Kind::MarkerWithoutDollar;
+    std::size_t part = 0;  // the part's position from 1; 0 for a problem of the whole file
+    int seat = 0;          // NotAUnitVector: seat 1, 2 or 3
+    double length = 0;     // NotAUnitVector: the direction's length
+};
+
+struct LintPart {
+    std::string name;
+    std::array<double, 3> lengths{};  // seat-to-seat lengths 1-2, 2-3, 3-1
+};
+
+// What lint found in a file. Problems come in file order: first those of the whole file, then
+// for each part its directions (seats 1 to 3) and its lengths.
+struct LintReport {
+    bool isGridFile = false;
+    int headerCount = 0;  // the header's count of parts, as read
+    float tolerance = 0.0f;
+    float probeDiameter = 0.0f;
+    std::vector<LintPart> parts;
+    std::vector<LintProblem> problems;
+};
+
+// Judges a grid file as read. Runs in O(n log n) for n parts.
+LintReport LintGridFile(const GridFile& gridFile);
+
+// The report for a file whose line 1 holds no "$".
+LintReport LintNotAGridFile();
+
+}  // namespace zarvek::cli

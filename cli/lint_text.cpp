@@ -1,0 +1,66 @@
+#include "cli/lint_numbers.h"
+#include "cli/lint_output.h"
+#include "wizard/form/placeholders.h"
+#include "wizard/strings/cli_string_ids.h"
+
+namespace zarvek::cli {
+namespace {
+
+std::string Text(CliStringId id, Language language, std::initializer_list<std::string_view> args) {
+    return FillPlaceholders(LookupString(id, language), args) + "\n";
+}
+
+}  // namespace
+
+std::string ProblemText(const LintProblem& problem, const LintReport& report, Language language) {
+    const std::string number = std::to_string(problem.part);
+    const std::string name = problem.part >= 1 && problem.part <= report.parts.size()
+                                 ? report.parts[problem.part - 1].name
+                                 : std::string();
+    std::string text;
+    switch (problem.kind) {
+        case LintProblem::Kind::MarkerWithoutDollar:
+            text = LookupString(kLintNoMarker, language);
+            break;
+        case LintProblem::Kind::HeaderCountDiffers:
+            text = FillPlaceholders(
+                LookupString(kLintHeaderCountDiffers, language),
+                {std::to_string(report.headerCount), std::to_string(report.parts.size())});
+            break;
+        case LintProblem::Kind::NotAUnitVector:
+            text = FillPlaceholders(
+                LookupString(kLintNotUnitVector, language),
+                {number, name, std::to_string(problem.seat), DirectionLengthText(problem.length)});
+            break;
+        case LintProblem::Kind::RedundantLengths:
+            text = FillPlaceholders(LookupString(kLintRedundantLengths, language), {number, name});
+            break;
+    }
+    return text;
+}
+
+std::string LintText(const LintReport& report, const std::string& path, Language language) {
+    std::string text = Text(kLintFile, language, {path});
+    if (report.isGridFile) {
+        text += Text(kLintHeader, language,
+                     {std::to_string(report.headerCount), HeaderNumberText(report.tolerance),
+                      HeaderNumberText(report.probeDiameter)});
+        text += Text(kLintPartsFound, language, {std::to_string(report.parts.size())});
+        for (std::size_t i = 0; i < report.parts.size(); ++i) {
+            const LintPart& part = report.parts[i];
+            text += Text(kLintPart, language,
+                         {std::to_string(i + 1), part.name, SeatLengthText(part.lengths[0]),
+                          SeatLengthText(part.lengths[1]), SeatLengthText(part.lengths[2])});
+        }
+    }
+    if (report.problems.empty()) {
+        return text + Text(kLintNoProblems, language, {});
+    }
+    text += Text(kLintProblemCount, language, {std::to_string(report.problems.size())});
+    for (const LintProblem& problem : report.problems) {
+        text += "  " + ProblemText(problem, report, language) + "\n";
+    }
+    return text;
+}
+
+}  // namespace zarvek::cli

@@ -1,0 +1,48 @@
+#include "cli/outcome_exit_codes.h"
+
+namespace zarvek::cli {
+
+ExitCode ExitCodeOf(CheckOutcome outcome) {
+    switch (outcome) {
+        case CheckOutcome::Passed:
+        case CheckOutcome::PassedWithWarning:
+            return ExitCode::Done;
+        case CheckOutcome::BlankField:
+        case CheckOutcome::SeatOneNotAVector:
+        case CheckOutcome::SeatTwoNotAVector:
+        case CheckOutcome::SeatThreeNotAVector:
+        case CheckOutcome::LengthsTooAlike:
+        case CheckOutcome::NotRightHand:
+        case CheckOutcome::SpreadDeclined:
+            return ExitCode::Refused;
+        case CheckOutcome::NotANumber:
+            return ExitCode::Usage;
+        case CheckOutcome::Failed:
+            return ExitCode::FileProblem;
+    }
+    return ExitCode::FileProblem;
+}
+
+ExitCode ExitCodeOf(WriteCommandOutcome outcome) {
+    switch (outcome) {
+        case WriteCommandOutcome::Written:
+            return ExitCode::Done;
+        case WriteCommandOutcome::Declined:
+            return ExitCode::NotConfirmed;
+        case WriteCommandOutcome::ProbeDiameterDiffers:
+        case WriteCommandOutcome::LengthsRepeat:
+        case WriteCommandOutcome::GridFileFull:
+            return ExitCode::Refused;
+        case WriteCommandOutcome::InvalidEntry:
+            return ExitCode::Usage;
+        case WriteCommandOutcome::NoInstalledFile:
+        case WriteCommandOutcome::NotAGridFile:
+        case WriteCommandOutcome::ReadFailed:
+        case WriteCommandOutcome::WriteFailed:
+        case WriteCommandOutcome::Failed:
+            return ExitCode::FileProblem;
+    }
+    return ExitCode::FileProblem;
+}
+
+}  // namespace zarvek::cli

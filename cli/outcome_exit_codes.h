@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/exit_codes.h"
+#include "wizard/form/check_pattern.h"
+#include "wizard/form/write_commands.h"
+
+namespace zarvek::cli {
+
+// The exit status for how Check Pattern ended: Done for a pass (also with the spread accepted),
+// Refused for every check that failed (a blank field, a direction that is no vector, lengths,
+// rotation, a spread not accepted), Usage for a value that is not a number (the command line's
+// own check lets none through), FileProblem for an unexpected failure.
+ExitCode ExitCodeOf(CheckOutcome outcome);
+
+// The exit status for how Make or Add ended: Done when written, NotConfirmed when the replace
+// was declined, Refused for the probe diameter, redundant lengths and a full grid file,
+// FileProblem for a missing, unreadable or unwritable grid file, one that is no grid file and
+// an unexpected failure, Usage for an entry that is not a number.
+ExitCode ExitCodeOf(WriteCommandOutcome outcome);
+
+}  // namespace zarvek::cli

@@ -1,0 +1,112 @@
+// zarvek-grid's command line as a program sees it: usage errors and the help.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "zarvek_grid_fixture.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+using Args = std::vector<std::string>;
+
+struct UsageCase {
+    const char* fault;
+    Args arguments;
+    std::string message;
+
+    // Test names and failures show the fault, not the bytes of the case.
+    friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.fault; }
+};
+
+class UsageErrors : public ZarvekGridTest, public testing::WithParamInterface<UsageCase> {};
+
+// A make that would otherwise pass, with one word changed: "SEAT" stands for a first seat that
+// is replaced by the case's value.
+TEST_P(UsageErrors, ExitTwoSayWhyAndWriteNothing) {
+    Args arguments = GetParam().arguments;
+    arguments.insert(arguments.end(), {"--file", File("Gridfile.dat")});
+    const auto result = Run(arguments);
+    EXPECT_EQ(result.exitCode, 2) << result.err;
+    EXPECT_EQ(result.err, "zarvek-grid: " + GetParam().message +
+                              "\nRun \"zarvek-grid --help\" for the usage.\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(File("Gridfile.dat")));
+}
+
+Args MakeWithFirstSeat(const std::string& seat) {
+    return {"make",    "--p1", seat,     "--p2", "100,0,0,0,0,1", "--p3", "30,80,0,0,0,1",
+            "--probe", "6",    "--name", "A"};
+}
+
+Args MakeWithProbe(const std::string& probe) {
+    return {"make",    "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "30,80,0,0,0,1",
+            "--probe", probe,  "--name",      "A"};
+}
+
+const char kNumberAdvice[] =
+    "is not a number. Write digits with \".\" as the decimal separator, no digit grouping and "
+    "at most a leading \"-\".";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UsageErrors,
+    testing::Values(
+        UsageCase{"Exponent", MakeWithFirstSeat("1e3,0,0,0,0,1"),
+                  std::string("--p1: value 1 (X) \"1e3\" ") + kNumberAdvice},
+        UsageCase{"PlusSign", MakeWithFirstSeat("0,+5,0,0,0,1"),
+                  std::string("--p1: value 2 (Y) \"+5\" ") + kNumberAdvice},
+        UsageCase{"Unit", MakeWithFirstSeat("0,0,5mm,0,0,1"),
+                  std::string("--p1: value 3 (Z) \"5mm\" ") + kNumberAdvice},
+        UsageCase{"EmptyValue", MakeWithFirstSeat("0,0,0,,0,1"), "--p1: value 4 (I) is empty."},
+        UsageCase{"FiveValues", MakeWithFirstSeat("0,0,0,0,1"),
+                  "--p1 needs six values X,Y,Z,I,J,K separated by commas; \"0,0,0,0,1\" holds 5."},
+        UsageCase{"SevenValues", MakeWithFirstSeat("0,0,0,0,0,1,2"),
+                  "--p1 needs six values X,Y,Z,I,J,K separated by commas; \"0,0,0,0,0,1,2\" "
+                  "holds 7."},
+        UsageCase{"ProbeWithUnit", MakeWithProbe("6mm"),
+                  std::string("--probe: \"6mm\" ") + kNumberAdvice},
+        UsageCase{"MissingFirstSeat",
+                  {"make", "--p2", "100,0,0,0,0,1", "--p3", "30,80,0,0,0,1", "--probe", "6",
+                   "--name", "A"},
+                  "The option --p1 is missing."},
+        UsageCase{
+            "MissingSecondSeat",
+            {"make", "--p1", "0,0,0,0,0,1", "--p3", "30,80,0,0,0,1", "--probe", "6", "--name", "A"},
+            "The option --p2 is missing."},
+        UsageCase{
+            "MissingThirdSeat",
+            {"make", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--probe", "6", "--name", "A"},
+            "The option --p3 is missing."},
+        UsageCase{"UnknownCommand", {"remove"}, "Unknown command \"remove\"."}),
+    [](const auto& info) { return std::string(info.param.fault); });
+
+TEST_F(ZarvekGridTest, NoCommandIsAUsageError) {
+    const auto result = Run({});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err,
+              "zarvek-grid: No command given.\nRun \"zarvek-grid --help\" for the usage.\n");
+}
+
+TEST_F(ZarvekGridTest, HelpDocumentsEveryCommandLine) {
+    const auto result = Run({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* line : {
+             "zarvek-grid check SEATS [--accept-spread]\n",
+             "zarvek-grid make  SEATS --probe D --name NAME [--file PATH] [--yes] "
+             "[--accept-spread]\n",
+             "zarvek-grid add   SEATS --probe D --name NAME [--file PATH] [--yes] "
+             "[--accept-spread]\n",
+             "zarvek-grid show  [PATH]\n",
+             "zarvek-grid lint  [PATH] [--json]\n",
+             "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n",
+         }) {
+        EXPECT_NE(result.out.find(line), std::string::npos) << line;
+    }
+}
+
+}  // namespace
+}  // namespace zarvek

@@ -1,0 +1,60 @@
+// The quick ways the storage takes for large files give the same result as the general ones.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "storage/code_page.h"
+#include "storage/grid_file_io.h"
+#include "storage/grid_file_reader.h"
+#include "storage/utf8.h"
+#include "storage_test_support.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+
+TEST(IsAscii, FindsAByteAboveAsciiAtEveryPosition) {
+    EXPECT_TRUE(IsAscii(""));
+    EXPECT_TRUE(IsAscii(std::string("\0\x01\x7f abc", 7)));
+    for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text(length, 'a');
+            text[at] = '\x80';
+            EXPECT_FALSE(IsAscii(text)) << length << " " << at;
+            text[at] = '\xff';
+            EXPECT_FALSE(IsAscii(text)) << length << " " << at;
+        }
+    }
+}
+
+TEST(GridFileBytes, NameOutsideAsciiIsStillEncodedAmongManyAsciiParts) {
+    GridFile gridFile = WorkedExample();
+    for (int i = 0; i < 50; ++i) {
+        gridFile.Parts.Add({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1},
+                           "Part " + std::to_string(i), "");
+    }
+    gridFile.Parts.Add({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1}, "Bügel €",
+                       "");
+    const std::string bytes = GridFileBytes(gridFile);
+    const std::string name = Utf8ToAnsi("Bügel €");
+    ASSERT_FALSE(IsAscii(name));
+    const auto at = bytes.find("\r\nPart " + name + "\r\n");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_TRUE(IsAscii(bytes.substr(0, at)));
+}
+
+TEST(ReadGridFileText, HeaderCountIsOnlyAHintForTheRoomMade) {
+    const std::string seats = "\r\n\t0\t0\t0\t0\t0\t1\r\n\t1\t0\t0\t0\t0\t1\r\n\t0\t1\t0\t0\t0\t1";
+    for (const char* count : {"0", "1", "5", "32767", "-3"}) {
+        const std::string text =
+            std::string("$$\r\n") + count + " 3 1.5 6 4\r\nPart A" + seats + "\r\nPart B" + seats;
+        const auto gridFile = ReadGridFileText(text, "g.dat");
+        ASSERT_TRUE(gridFile.has_value()) << count;
+        EXPECT_EQ(gridFile->Parts.Count(), 2u) << count;
+        EXPECT_EQ(gridFile->Parts.Item("2").sName, "B") << count;
+    }
+}
+
+}  // namespace
+}  // namespace zarvek
