@@ -1,0 +1,89 @@
+#include <exception>
+#include <optional>
+
+#include "common/number_text.h"
+#include "model/grid_file.h"
+#include "pattern/checks.h"
+#include "storage/grid_file_io.h"
+#include "wizard/form/command_messages.h"
+#include "wizard/form/existing_file.h"
+#include "wizard/form/read_fields.h"
+#include "wizard/form/write_commands.h"
+#include "wizard/strings/string_ids.h"
+
+namespace zarvek {
+namespace {
+
+std::string Text(const CommandContext& context, int id) {
+    return LookupString(id, context.language);
+}
+
+WriteCommandOutcome Refuse(FormModel& form, const CommandContext& context,
+                           const std::string& prompt, int titleId, WriteCommandOutcome outcome) {
+    ShowOkMessage(context, prompt, Text(context, titleId), Icon::Critical);
+    form.DisableWriteCommands(true);
+    return outcome;
+}
+
+}  // namespace
+
+WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context) {
+    if (!IsExistingFile(context.gridFilePath)) {
+        ShowNoInstalledFile(context);
+        return WriteCommandOutcome::NoInstalledFile;
+    }
+    std::optional<GridFile> gridFile;
+    try {
+        gridFile = MakeGridFileObj(context.gridFilePath);
+    } catch (const std::exception& error) {
+        ShowReadError(context, error);
+        return WriteCommandOutcome::ReadFailed;
+    }
+    if (!gridFile) {
+        ShowNotAGridFile(context);
+        return WriteCommandOutcome::NotAGridFile;
+    }
+
+    float probeDiameter = 0.0f;
+    SeatEntries seats;
+    try {
+        probeDiameter = ReadProbeDiameter(form, context.locale);
+        seats = ReadSeats(form, context.locale);
+    } catch (const FieldNumberError& error) {
+        ShowEntryError(context, error);
+        form.DisableWriteCommands(true);
+        return WriteCommandOutcome::InvalidEntry;
+    }
+
+    // Exact single-precision equality: 3, 3.0 and 3.000 match a file diameter of 3, 3.0001 does
+    // not. The message ends with the file's diameter as its header line writes it.
+    if (probeDiameter != gridFile->sProbeDiameter) {
+        return Refuse(form, context,
+                      Text(context, kProbeDiameterDiffers) +
+                          FormatPatternSingle(gridFile->sProbeDiameter, 6, FileLocale()),
+                      kDifferentProbeDiametersTitle, WriteCommandOutcome::ProbeDiameterDiffers);
+    }
+    if (CheckLengthsAgainstGridFile(*gridFile, seats.P1, seats.P2, seats.P3) != kLengthsAreGood) {
+        return Refuse(form, context, Text(context, kTooManyLengthsMatch), kRedundantLengthsTitle,
+                      WriteCommandOutcome::LengthsRepeat);
+    }
+
+    try {
+        gridFile->Parts.Add(seats.P1, seats.P2, seats.P3, seats.V1, seats.V2, seats.V3,
+                            form.Text(Field::PartName), "");
+    } catch (const std::exception& error) {
+        ShowCommandError(context, error);
+        return WriteCommandOutcome::Failed;
+    }
+    try {
+        const WriteOutcome written =
+            WriteGridFile(*gridFile, context.gridFilePath, context.dialogs, context.language);
+        return written == WriteOutcome::Written ? WriteCommandOutcome::Written
+                                                : WriteCommandOutcome::Declined;
+    } catch (const std::exception& error) {
+        ShowWriteError(context, error);
+        return WriteCommandOutcome::WriteFailed;
+    }
+}
+
+}  // namespace zarvek

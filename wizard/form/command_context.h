@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "common/dialogs.h"
+#include "common/number_text.h"
+#include "wizard/strings/string_table.h"
+
+namespace zarvek {
+
+// What the commands Check Pattern, Make and Add need besides the form: where to show and ask
+// things, in which language, how the user writes numbers, and the installed grid-file path.
+// `dialogs` is not owned and must outlive the context.
+struct CommandContext {
+    Dialogs& dialogs;
+    Language language = Language::English;
+    NumberLocale locale;
+    std::string gridFilePath;
+};
+
+}  // namespace zarvek

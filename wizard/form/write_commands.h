@@ -1,0 +1,40 @@
+#pragma once
+
+#include "wizard/form/command_context.h"
+#include "wizard/form/form_model.h"
+
+namespace zarvek {
+
+// How Make or Add ended.
+enum class WriteCommandOutcome {
+    Written,               // the grid file holds the new text
+    Declined,              // the operator answered No to the replace prompt; nothing written
+    InvalidEntry,          // the probe diameter or a seat field is not a number; gate closed
+    NoInstalledFile,       // Add: there is no installed grid file
+    NotAGridFile,          // Add: the installed file's first line holds no "$"
+    ReadFailed,            // Add: the installed file could not be read
+    ProbeDiameterDiffers,  // Add: refused, the file's probe diameter is another; gate closed
+    LengthsRepeat,         // Add: refused, more than two lengths are in the file; gate closed
+    WriteFailed,           // the writer could not write; the installed file is as it was
+    Failed,                // an unexpected error, reported in its own message
+};
+
+// Make: writes the entered part as the only part of a new grid file at the context's grid-file
+// path, with the entered probe diameter. Reads the probe diameter, the nine positions, the nine
+// directions (as the fields hold them) and the part name, in that order, then hands the grid file
+// to the writer, which asks before replacing an existing file. Does not look at the write gate
+// (the window only lets it run while the gate is open) and leaves the form as it was, except that
+// an entry that is not a number closes the gate. Every failure shows one message and writes
+// nothing.
+WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context);
+
+// Add: appends the entered part to the installed grid file at the context's path. Reads the file
+// first (a missing file, an unreadable one and one that is no grid file each get their own message
+// and leave the gate as it is), then the fields as Make does. Refuses the part, with one message
+// and the gate closed, when its probe diameter is not exactly the file's (the message ends with
+// the file's diameter) or, only if the diameters agree, when more than two of its lengths match
+// lengths already in the file. Otherwise the writer rewrites the file with every part it held and
+// the new one last, after asking. The part name is not compared with the file's names.
+WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context);
+
+}  // namespace zarvek
