@@ -5,6 +5,8 @@
 #include "model/grid_file.h"
 #include "pattern/checks.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "wizard/form/busy_message.h"
 #include "wizard/form/command_messages.h"
 #include "wizard/form/existing_file.h"
 #include "wizard/form/read_fields.h"
@@ -31,6 +33,17 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     if (!IsExistingFile(context.gridFilePath)) {
         ShowNoInstalledFile(context);
         return WriteCommandOutcome::NoInstalledFile;
+    }
+    // Held from the read to the end of the write: no other writer can change the file between.
+    std::optional<GridFileLock> lock;
+    try {
+        lock.emplace(context.gridFilePath, context.lockWait);
+    } catch (const GridFileBusyError& error) {
+        ShowGridFileBusy(context, error);
+        return WriteCommandOutcome::Busy;
+    } catch (const std::exception& error) {
+        ShowWriteError(context, error);
+        return WriteCommandOutcome::WriteFailed;
     }
     std::optional<GridFile> gridFile;
     try {
@@ -77,7 +90,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     }
     try {
         const WriteOutcome written =
-            WriteGridFile(*gridFile, context.gridFilePath, context.dialogs, context.language);
+            WriteGridFile(*gridFile, *lock, context.dialogs, context.language);
         return written == WriteOutcome::Written ? WriteCommandOutcome::Written
                                                 : WriteCommandOutcome::Declined;
     } catch (const std::exception& error) {
