@@ -10,6 +10,7 @@ enum class ExitCode : int {
     FileProblem = 3,   // a grid file missing, unreadable, unparsable or unwritable; no installed
                        // file known; any other failure that stopped the command
     NotConfirmed = 4,  // not written because the replace was not confirmed
+    Busy = 5,          // another writer held the grid file for the whole wait; nothing written
 };
 
 constexpr int ToInt(ExitCode code) {

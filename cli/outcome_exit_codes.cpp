@@ -35,6 +35,8 @@ ExitCode ExitCodeOf(WriteCommandOutcome outcome) {
             return ExitCode::Refused;
         case WriteCommandOutcome::InvalidEntry:
             return ExitCode::Usage;
+        case WriteCommandOutcome::Busy:
+            return ExitCode::Busy;
         case WriteCommandOutcome::NoInstalledFile:
         case WriteCommandOutcome::NotAGridFile:
         case WriteCommandOutcome::ReadFailed:

@@ -15,7 +15,8 @@ ExitCode ExitCodeOf(CheckOutcome outcome);
 // The exit status for how Make or Add ended: Done when written, NotConfirmed when the replace
 // was declined, Refused for the probe diameter, redundant lengths and a full grid file,
 // FileProblem for a missing, unreadable or unwritable grid file, one that is no grid file and
-// an unexpected failure, Usage for an entry that is not a number.
+// an unexpected failure, Usage for an entry that is not a number, Busy when another writer held
+// the grid file's lock for the whole wait.
 ExitCode ExitCodeOf(WriteCommandOutcome outcome);
 
 }  // namespace zarvek::cli

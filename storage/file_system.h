@@ -26,6 +26,9 @@ bool IsAbsolutePath(const std::string& path);
 // Whether anything (a file, a folder, a link) exists at `path`.
 bool PathExists(const std::string& path);
 
+// Whether a folder (or a link to one) is at `path`.
+bool IsFolder(const std::string& path);
+
 // The whole content of the file at `path`.
 std::string ReadWholeFile(const std::string& path);
 
@@ -45,5 +48,15 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
 
 // Removes the file at `path` if there is one; never fails.
 void RemoveFileQuietly(const std::string& path) noexcept;
+
+// Removes the file at `path`; nothing to remove is no failure. Throws FileSystemError when a file
+// is there and stays (no permission, a folder in its place, held open by another program).
+void RemoveFile(const std::string& path);
+
+// Gives the file at `existing` the second name `link` in the same folder (a hard link: both names
+// then lead to the same content, and replacing one name by another file leaves the other name
+// with the old content). `link` must not exist. Returns false when that fails for any reason,
+// among them a file system without hard links; nothing has been created then.
+bool MakeHardLink(const std::string& existing, const std::string& link) noexcept;
 
 }  // namespace zarvek

@@ -6,6 +6,7 @@
 #include "storage/file_system.h"
 #include "storage/grid_file_format.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "storage/safe_write.h"
 #include "storage/utf8.h"
@@ -81,6 +82,35 @@ Message ReplacePrompt(Language language) {
     return message;
 }
 
+// Everything that can be wrong with the content is found before the operator is asked.
+std::string CheckedBytes(const GridFile& gridFile, const std::string& path) {
+    try {
+        return GridFileBytes(gridFile);
+    } catch (const GridFileError& error) {
+        throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
+    }
+}
+
+// Asks before replacing and stores `bytes` at `path`; the caller holds the grid file's lock.
+WriteOutcome Store(const std::string& bytes, const std::string& path, Dialogs& dialogs,
+                   Language language) {
+    if (IsFolder(path)) {
+        throw GridFileError("The grid file " + Quoted(path) +
+                            " was not written and nothing was changed: a folder of that name is "
+                            "in its place.");
+    }
+    if (PathExists(path) && dialogs.Ask(ReplacePrompt(language)) != Answer::Yes) {
+        return WriteOutcome::Declined;
+    }
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const FileSystemError& error) {
+        throw GridFileError("The grid file " + Quoted(path) +
+                            " was not written and nothing was changed: " + error.what() + ".");
+    }
+    return WriteOutcome::Written;
+}
+
 }  // namespace
 
 std::string GridFileBytes(const GridFile& gridFile) {
@@ -120,24 +150,31 @@ WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Di
 
 WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
                            Language language, HostLibrary& hostLibrary) {
-    // Everything that can be wrong with the content is found before the operator is asked.
-    std::string bytes;
-    try {
-        bytes = GridFileBytes(gridFile);
-    } catch (const GridFileError& error) {
-        throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
+    const std::string bytes = CheckedBytes(gridFile, path);
+    WriteOutcome outcome = WriteOutcome::Declined;
+    {
+        const GridFileLock lock(path);
+        outcome = Store(bytes, path, dialogs, language);
     }
-    if (PathExists(path) && dialogs.Ask(ReplacePrompt(language)) != Answer::Yes) {
-        return WriteOutcome::Declined;
+    if (outcome == WriteOutcome::Written) {
+        hostLibrary.PushArmSpecs();
     }
-    try {
-        WriteFileSafely(path, bytes);
-    } catch (const FileSystemError& error) {
-        throw GridFileError("The grid file " + Quoted(path) +
-                            " was not written and nothing was changed: " + error.what() + ".");
+    return outcome;
+}
+
+WriteOutcome WriteGridFile(const GridFile& gridFile, const GridFileLock& lock, Dialogs& dialogs,
+                           Language language) {
+    return WriteGridFile(gridFile, lock, dialogs, language, InstalledHostLibrary());
+}
+
+WriteOutcome WriteGridFile(const GridFile& gridFile, const GridFileLock& lock, Dialogs& dialogs,
+                           Language language, HostLibrary& hostLibrary) {
+    const std::string& path = lock.GridFilePath();
+    const WriteOutcome outcome = Store(CheckedBytes(gridFile, path), path, dialogs, language);
+    if (outcome == WriteOutcome::Written) {
+        hostLibrary.PushArmSpecs();
     }
-    hostLibrary.PushArmSpecs();
-    return WriteOutcome::Written;
+    return outcome;
 }
 
 }  // namespace zarvek

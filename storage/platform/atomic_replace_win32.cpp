@@ -7,8 +7,8 @@ namespace zarvek {
 namespace {
 
 // Another program (a virus scanner, an indexer, the host software reading the file) may hold the
-// target open for a moment; the replace is retried for about a second before giving up.
-constexpr int kAttempts = 20;
+// target open for a moment; the replace is retried for about two seconds before giving up.
+constexpr int kAttempts = 40;
 constexpr DWORD kPauseMilliseconds = 50;
 
 bool IsTransient(DWORD error) {
@@ -32,6 +32,9 @@ bool HeldOpenElsewhere(const std::wstring& path) {
 
 }  // namespace
 
+// MoveFileExW renames the new file over the old one in one step, so the target name never goes
+// missing. ReplaceFileW is not used: it moves the replaced file away to another name first, and
+// its documented failure ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 leaves nothing under the target name.
 void ReplaceFileAtomically(const std::string& source, const std::string& target) {
     const std::wstring wideSource = win32::Widen(source);
     const std::wstring wideTarget = win32::Widen(target);
@@ -51,6 +54,11 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
         throw FileSystemError("cannot replace \"" + target +
                               "\": another program has the file open (" +
                               win32::SystemErrorText(error) + ")");
+    }
+    if (IsTransient(error)) {
+        throw FileSystemError("cannot replace \"" + target +
+                              "\" (tried for two seconds; another program may hold it open): " +
+                              win32::SystemErrorText(error));
     }
     throw FileSystemError("cannot replace \"" + target + "\" by \"" + source +
                           "\": " + win32::SystemErrorText(error));

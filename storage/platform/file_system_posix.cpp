@@ -58,6 +58,11 @@ bool PathExists(const std::string& path) {
     return ::lstat(path.c_str(), &status) == 0;
 }
 
+bool IsFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
@@ -124,6 +129,17 @@ void WriteFileToDisk(const std::string& path, const std::string& bytes,
 
 void RemoveFileQuietly(const std::string& path) noexcept {
     ::unlink(path.c_str());
+}
+
+void RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        ThrowLastError("remove", path);
+    }
+}
+
+bool MakeHardLink(const std::string& existing, const std::string& link) noexcept {
+    // linkat without AT_SYMLINK_FOLLOW: a link at `existing` gets the second name itself.
+    return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), 0) == 0;
 }
 
 }  // namespace zarvek

@@ -52,6 +52,11 @@ bool PathExists(const std::string& path) {
     return GetFileAttributesW(win32::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(win32::Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const UniqueHandle file =
         Own(CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
@@ -106,6 +111,28 @@ void RemoveFileQuietly(const std::string& path) noexcept {
     try {
         DeleteFileW(win32::Widen(path).c_str());
     } catch (...) {
+    }
+}
+
+void RemoveFile(const std::string& path) {
+    const std::wstring widePath = win32::Widen(path);
+    // The read-only attribute would refuse the delete.
+    SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(widePath.c_str())) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            SetLastError(error);
+            ThrowLastError("remove", path);
+        }
+    }
+}
+
+bool MakeHardLink(const std::string& existing, const std::string& link) noexcept {
+    try {
+        return CreateHardLinkW(win32::Widen(link).c_str(), win32::Widen(existing).c_str(),
+                               nullptr) != FALSE;
+    } catch (...) {
+        return false;
     }
 }
 

@@ -6,6 +6,8 @@
 #include "pattern/checks.h"
 #include "storage/grid_file_format.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "wizard/form/busy_message.h"
 #include "wizard/form/command_messages.h"
 #include "wizard/form/existing_file.h"
 #include "wizard/form/placeholders.h"
@@ -34,6 +36,17 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     if (!IsExistingFile(context.gridFilePath)) {
         ShowNoInstalledFile(context);
         return WriteCommandOutcome::NoInstalledFile;
+    }
+    // Held from the read to the end of the write: no other writer can change the file between.
+    std::optional<GridFileLock> lock;
+    try {
+        lock.emplace(context.gridFilePath, context.lockWait);
+    } catch (const GridFileBusyError& error) {
+        ShowGridFileBusy(context, error);
+        return WriteCommandOutcome::Busy;
+    } catch (const std::exception& error) {
+        ShowWriteError(context, error);
+        return WriteCommandOutcome::WriteFailed;
     }
     std::optional<GridFile> gridFile;
     try {
@@ -87,7 +100,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     }
     try {
         const WriteOutcome written =
-            WriteGridFile(*gridFile, context.gridFilePath, context.dialogs, context.language);
+            WriteGridFile(*gridFile, *lock, context.dialogs, context.language);
         return written == WriteOutcome::Written ? WriteCommandOutcome::Written
                                                 : WriteCommandOutcome::Declined;
     } catch (const std::exception& error) {

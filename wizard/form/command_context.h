@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "common/dialogs.h"
 #include "common/number_text.h"
+#include "storage/grid_file_lock.h"
 #include "wizard/strings/string_table.h"
 
 namespace zarvek {
@@ -16,6 +18,8 @@ struct CommandContext {
     Language language = Language::English;
     NumberLocale locale;
     std::string gridFilePath;
+    // How long Make and Add wait for another writer of the grid file before they report it busy.
+    std::chrono::milliseconds lockWait = kGridFileLockWait;
 };
 
 }  // namespace zarvek

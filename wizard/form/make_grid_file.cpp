@@ -2,6 +2,8 @@
 
 #include "model/grid_file.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "wizard/form/busy_message.h"
 #include "wizard/form/command_messages.h"
 #include "wizard/form/read_fields.h"
 #include "wizard/form/write_commands.h"
@@ -35,10 +37,14 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
     }
 
     try {
+        const GridFileLock lock(context.gridFilePath, context.lockWait);
         const WriteOutcome written =
-            WriteGridFile(gridFile, context.gridFilePath, context.dialogs, context.language);
+            WriteGridFile(gridFile, lock, context.dialogs, context.language);
         return written == WriteOutcome::Written ? WriteCommandOutcome::Written
                                                 : WriteCommandOutcome::Declined;
+    } catch (const GridFileBusyError& error) {
+        ShowGridFileBusy(context, error);
+        return WriteCommandOutcome::Busy;
     } catch (const std::exception& error) {
         ShowWriteError(context, error);
         return WriteCommandOutcome::WriteFailed;

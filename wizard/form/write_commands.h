@@ -18,6 +18,8 @@ enum class WriteCommandOutcome {
     WriteFailed,           // the writer could not write; the installed file is as it was
     Failed,                // an unexpected error, reported in its own message
     GridFileFull,          // Add: refused, the file already holds the most parts a file can
+    Busy,                  // another writer held the grid file's lock for the whole wait;
+                           // nothing read or written
 };
 
 // Make: writes the entered part as the only part of a new grid file at the context's grid-file
@@ -26,7 +28,8 @@ enum class WriteCommandOutcome {
 // to the writer, which asks before replacing an existing file. Does not look at the write gate
 // (the window only lets it run while the gate is open) and leaves the form as it was, except that
 // an entry that is not a number closes the gate. Every failure shows one message and writes
-// nothing.
+// nothing. Holds the grid file's lock (GridFileLock) from before the replace prompt to the end of
+// the write; when another writer keeps it for the context's lockWait, says so and ends Busy.
 WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context);
 
 // Add: appends the entered part to the installed grid file at the context's path. Reads the file
@@ -37,6 +40,9 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
 // the file's diameter) or, only if the diameters agree, when more than two of its lengths match
 // lengths already in the file. Otherwise the writer rewrites the file with every part it held and
 // the new one last, after asking. The part name is not compared with the file's names.
+// Holds the grid file's lock (GridFileLock) from before the read to the end of the write, so no
+// other writer can change the file in between and have its change lost; when another writer
+// keeps the lock for the context's lockWait, says so and ends Busy, leaving the gate as it is.
 WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context);
 
 }  // namespace zarvek

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "storage/file_lock.h"
+#include "storage/grid_file_io.h"
+
+namespace zarvek {
+
+// How long a writer waits for another writer of the same grid file before it gives up.
+inline constexpr std::chrono::milliseconds kGridFileLockWait{10000};
+
+// The lock file that guards the grid file at `gridFilePath`: the same path with ".lock" added
+// ("Gridfile.dat.lock"), beside it.
+std::string LockPathFor(const std::string& gridFilePath);
+
+// Another writer held the grid file's lock for the whole wait. Nothing was read or written.
+class GridFileBusyError : public GridFileError {
+  public:
+    GridFileBusyError(std::string gridFilePath, std::chrono::milliseconds waited);
+    const std::string& gridFilePath() const { return gridFilePath_; }
+    std::chrono::milliseconds waited() const { return waited_; }
+
+  private:
+    std::string gridFilePath_;
+    std::chrono::milliseconds waited_;
+};
+
+// The right to change one grid file, held from construction to destruction. Every writer takes it
+// before it looks at the file (Add before reading, Make before asking to replace) and keeps it
+// until the new file is in place, so that two writers (two windows, the window and the
+// command-line tool) never both read the same file and each write back their own version, and
+// never share the fixed temporary file. A holder that dies loses the lock at once.
+class GridFileLock {
+  public:
+    // Takes the lock, waiting for another holder up to `wait` (polling every few milliseconds;
+    // zero tries once). Throws GridFileBusyError when the wait ends and the lock is still held
+    // elsewhere, GridFileError when the lock file cannot be created or opened (for instance the
+    // folder does not exist or is not writable); nothing has been touched then.
+    explicit GridFileLock(const std::string& gridFilePath,
+                          std::chrono::milliseconds wait = kGridFileLockWait);
+    GridFileLock(const GridFileLock&) = delete;
+    GridFileLock& operator=(const GridFileLock&) = delete;
+    // Drops the lock. The lock file stays.
+    ~GridFileLock() = default;
+
+    // The grid file this lock guards, as given.
+    const std::string& GridFilePath() const { return gridFilePath_; }
+
+  private:
+    std::string gridFilePath_;
+    LockFile file_;
+};
+
+}  // namespace zarvek

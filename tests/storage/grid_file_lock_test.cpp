@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/host_library.h"
+#include "storage/safe_write.h"
+#include "storage_test_support.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+using std::chrono::milliseconds;
+
+// Takes and drops the lock at once; throws what the lock throws.
+void LockOnce(const std::string& path) {
+    const GridFileLock lock(path, milliseconds(0));
+}
+
+TEST(GridFileLock, SecondWriterIsTurnedAwayBusyAfterItsWait) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    const GridFileLock first(path, milliseconds(0));
+    try {
+        const GridFileLock second(path, milliseconds(30));
+        FAIL() << "two writers held the lock at once";
+    } catch (const GridFileBusyError& error) {
+        EXPECT_EQ(error.gridFilePath(), path);
+        EXPECT_EQ(error.waited(), milliseconds(30));
+        EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    }
+}
+
+TEST(GridFileLock, DroppedLockLetsTheNextWriterInAtOnce) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    { const GridFileLock first(path, milliseconds(0)); }
+    EXPECT_NO_THROW(LockOnce(path));
+}
+
+TEST(GridFileLock, WaitingWriterGetsTheLockOnceTheHolderDropsIt) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    std::promise<void> held;
+    std::promise<void> release;
+    std::thread holder([&] {
+        const GridFileLock first(path, milliseconds(0));
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
+    std::future<bool> waiter = std::async(std::launch::async, [&] {
+        const GridFileLock second(path, std::chrono::seconds(30));
+        return true;
+    });
+    release.set_value();
+    holder.join();
+    EXPECT_TRUE(waiter.get());
+}
+
+TEST(GridFileLock, LockFileLeftOnDiskBlocksNobody) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    WriteBytes(LockPathFor(path), "");
+    EXPECT_NO_THROW(LockOnce(path));
+    EXPECT_EQ(LockPathFor(path), path + ".lock");
+}
+
+TEST(GridFileLock, MissingFolderIsAClearErrorNotBusy) {
+    TemporaryFolder folder;
+    const std::string path = (folder.path() / "missing" / "Gridfile.dat").string();
+    try {
+        const GridFileLock lock(path, milliseconds(0));
+        FAIL() << "locked in a folder that does not exist";
+    } catch (const GridFileBusyError& error) {
+        FAIL() << "reported busy: " << error.what();
+    } catch (const GridFileError& error) {
+        EXPECT_NE(std::string(error.what()).find(LockPathFor(path)), std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+}
+
+TEST(GridFileLock, FolderAtTheLockFilesNameIsRefused) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    std::filesystem::create_directory(LockPathFor(path));
+    EXPECT_THROW(LockOnce(path), GridFileError);
+}
+
+TEST(WriteGridFileUnderLock, WritesTheLockedFileWithoutWaitingForItsOwnLock) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    WriteBytes(path, "$$ old");
+    const GridFileLock lock(path, milliseconds(0));
+    ScriptedDialogs dialogs({Answer::Yes});
+    HostLibrary noHost([] { return std::vector<std::string>{}; });
+    EXPECT_EQ(WriteGridFile(WorkedExample(), lock, dialogs, Language::English, noHost),
+              WriteOutcome::Written);
+    EXPECT_EQ(ReadBytes(path), GridFileBytes(WorkedExample()));
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), "$$ old");
+}
+
+TEST(WriteGridFileUnderLock, SelfLockingWriterLeavesNoLockHeld) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    ScriptedDialogs dialogs;
+    HostLibrary noHost([] { return std::vector<std::string>{}; });
+    ASSERT_EQ(WriteGridFile(WorkedExample(), path, dialogs, Language::English, noHost),
+              WriteOutcome::Written);
+    EXPECT_NO_THROW(LockOnce(path));
+}
+
+}  // namespace
+}  // namespace zarvek
