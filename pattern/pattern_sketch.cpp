@@ -163,9 +163,17 @@ PatternSketch SketchPattern(const SeatTexts& texts, const NumberLocale& locale) 
         return sketch;
     }
     const auto [xAxis, yAxis] = PlaneAxes(*view, Minus(p[1], p[0]));
+    bool finite = true;
     for (std::size_t k = 0; k < 3; ++k) {
         const Vector offset = Minus(p[k], p[0]);
         sketch.seats[k] = SketchPoint{Dot(offset, xAxis), Dot(offset, yAxis)};
+        finite = finite && std::isfinite(sketch.seats[k].x) && std::isfinite(sketch.seats[k].y) &&
+                 std::isfinite(sketch.sideLengths[k]);
+    }
+    if (!finite) {
+        // Seats around 1e154 mm and beyond: the lengths overflow, so there is nothing to scale.
+        sketch.hint = kSketchHintTooLarge;
+        sketch.seats = {};
     }
     return sketch;
 }

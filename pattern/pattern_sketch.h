@@ -28,6 +28,7 @@ enum SketchText : int {
     kSketchHintDirectionsCancel = 1253,
     kSketchMillimetres = 1254,
     kSketchViewCaption = 1255,
+    kSketchHintTooLarge = 1256,
 };
 
 struct PatternSketch {
@@ -66,8 +67,10 @@ struct PatternSketch {
 using SeatTexts = std::array<std::array<std::string, 6>, 3>;
 
 // Builds the drawing from the typed texts, read in `locale`. Texts that are blank or not numbers,
-// coincident seats, zero directions and directions whose mean is zero give an empty drawing with
-// a hint; nothing throws and nothing is shown.
+// coincident seats, zero directions, directions whose mean is zero and seats so far apart that a
+// length or a drawn position is no longer a finite number give an empty drawing with a hint;
+// nothing throws and nothing is shown. Whenever `hint` is unset, every seat and side length is a
+// finite number.
 PatternSketch SketchPattern(const SeatTexts& texts, const NumberLocale& locale);
 
 }  // namespace zarvek

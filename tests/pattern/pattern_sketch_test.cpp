@@ -3,12 +3,56 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
+
+#include "recording_dialogs.h"
+#include "wizard/form/check_pattern.h"
+#include "wizard/strings/string_table.h"
 
 namespace zarvek {
 namespace {
 
 const NumberLocale kPoint{".", ","};
+
+// The texts as the form holds them: the part name and probe diameter filled in, so that Check
+// Pattern gets past its blank test.
+void Fill(FormModel& form, const SeatTexts& texts) {
+    form.SetText(Field::PartName, "Bracket");
+    form.SetText(Field::ProbeDiameter, "6");
+    for (int seat = 0; seat < 3; ++seat) {
+        for (int axis = 0; axis < 6; ++axis) {
+            form.SetText(SeatField(static_cast<Axis>(axis), seat),
+                         texts[static_cast<std::size_t>(seat)][static_cast<std::size_t>(axis)]);
+        }
+    }
+}
+
+// The verdict the real Check Pattern shows for `texts`: the id of the one message it shows (a
+// spread verdict runs on into "Continue Anyway?", answered No), or none when it passes.
+std::optional<StringId> CheckPatternVerdict(const SeatTexts& texts) {
+    testing_support::RecordingDialogs dialogs;
+    dialogs.answers = {Answer::No};
+    FormModel form(dialogs);
+    Fill(form, texts);
+    CheckPattern(form, CommandContext{dialogs, Language::English, kPoint, ""});
+    if (dialogs.messages.empty()) {
+        return std::nullopt;
+    }
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    const std::string& prompt = dialogs.messages[0].prompt;
+    const std::string continueAnyway = LookupString(kContinueAnyway, Language::English);
+    for (const StringId id : {kVectorOneNotAVector, kVectorTwoNotAVector, kVectorThreeNotAVector,
+                              kLengths12And23, kLengths12And13, kLengths13And23, kMustBeRightHand,
+                              kSpreadPoint3, kSpreadPoint1, kSpreadPoint2}) {
+        const std::string text = LookupString(id, Language::English);
+        if (prompt == text || prompt == text + continueAnyway) {
+            return id;
+        }
+    }
+    ADD_FAILURE() << "Check Pattern showed a message that is no verdict: " << prompt;
+    return std::nullopt;
+}
 
 SeatTexts Texts(std::array<std::array<double, 6>, 3> values) {
     SeatTexts texts;
@@ -27,7 +71,8 @@ double SignedArea(const PatternSketch& sketch) {
     return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
-TEST(PatternSketch, VerdictsAgreeWithTheChecksInCheckPatternOrder) {
+TEST(PatternSketch, VerdictsAgreeWithCheckPatternOnATableOfPatterns) {
+    const double huge = 1e308;  // side 1-2 overflows: nothing to draw
     const struct {
         const char* what;
         std::array<std::array<double, 6>, 3> seats;
@@ -78,12 +123,73 @@ TEST(PatternSketch, VerdictsAgreeWithTheChecksInCheckPatternOrder) {
          {{{0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}},
          kLengths13And23,
          kSketchHintCoincidentSeats},
+        {"all three seats at one place",
+         {{{5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}}},
+         kLengths12And23,
+         kSketchHintCoincidentSeats},
+        {"every direction zero: seat one is named",
+         {{{0, 0, 0, 0, 0, 0}, {100, 0, 0, 0, 0, 0}, {30, 80, 0, 0, 0, 0}}},
+         kVectorOneNotAVector,
+         kSketchHintZeroDirection},
+        {"third direction zero",
+         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 0}}},
+         kVectorThreeNotAVector,
+         kSketchHintZeroDirection},
+        {"seats in a line along the view pass the turn by the cross-product rule",
+         {{{0, 0, 0, 0, 0, 1}, {0, 0, 10, 0, 0, 1}, {0, 0, 30, 0, 0, 1}}},
+         kSpreadPoint3,
+         std::nullopt},
+        {"seats in a line across the view fail the turn",
+         {{{0, 0, 0, 0, 0, 1}, {10, 0, 0, 0, 0, 1}, {30, 0, 0, 0, 0, 1}}},
+         kMustBeRightHand,
+         std::nullopt},
+        {"seats too far apart to draw",
+         {{{-huge, 0, 0, 0, 0, 1}, {huge, 0, 0, 0, 0, 1}, {0, huge, 0, 0, 0, 1}}},
+         kLengths13And23,
+         kSketchHintTooLarge},
     };
     for (const auto& c : cases) {
-        const PatternSketch sketch = SketchPattern(Texts(c.seats), kPoint);
+        const SeatTexts texts = Texts(c.seats);
+        const PatternSketch sketch = SketchPattern(texts, kPoint);
         EXPECT_EQ(sketch.firstFailure, c.firstFailure) << c.what;
         EXPECT_EQ(sketch.hint, c.hint) << c.what;
+        EXPECT_EQ(CheckPatternVerdict(texts), sketch.firstFailure) << c.what;
     }
+}
+
+TEST(PatternSketch, DirectionsThatCancelExactlyGiveAHintAndFailTheTurn) {
+    // Three unit directions 120 degrees apart whose sum is exactly zero in double precision.
+    const SeatTexts texts = {{{"0", "0", "0", "1", "0", "0"},
+                              {"100", "0", "0", "-0.5", "0.8660254037844387", "0"},
+                              {"30", "80", "0", "-0.5", "-0.8660254037844387", "0"}}};
+    const PatternSketch sketch = SketchPattern(texts, kPoint);
+    EXPECT_EQ(sketch.hint, kSketchHintDirectionsCancel);
+    EXPECT_EQ(sketch.firstFailure, kMustBeRightHand);
+    EXPECT_EQ(CheckPatternVerdict(texts), kMustBeRightHand);
+}
+
+// Seats on a coarse grid, so that alike lengths, narrow spreads, both turns and tilted, opposed
+// and zero directions all occur: whatever Check Pattern shows, the drawing shows too.
+TEST(PatternSketch, NeverDisagreesWithCheckPatternOnRandomPatterns) {
+    std::mt19937 random(8);
+    std::uniform_int_distribution<int> coordinate(-6, 6);
+    std::uniform_int_distribution<int> component(-2, 2);
+    int failures = 0;
+    for (int pattern = 0; pattern < 1500; ++pattern) {
+        SeatTexts texts;
+        for (auto& seat : texts) {
+            for (std::size_t f = 0; f < 3; ++f) {
+                seat[f] = std::to_string(15 * coordinate(random));
+                seat[3 + f] = std::to_string(component(random));
+            }
+        }
+        const PatternSketch sketch = SketchPattern(texts, kPoint);
+        ASSERT_EQ(CheckPatternVerdict(texts), sketch.firstFailure) << "pattern " << pattern;
+        failures += sketch.firstFailure.has_value() ? 1 : 0;
+    }
+    // Both passing and failing patterns were compared.
+    EXPECT_GT(failures, 100);
+    EXPECT_LT(failures, 1400);
 }
 
 TEST(PatternSketch, MarksTheSidesAndSeatThatFail) {

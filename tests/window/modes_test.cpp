@@ -14,12 +14,12 @@ namespace {
 
 // The controls each mode shows: the seat-entry form (input group) and the viewer (view group).
 const std::vector<const char*> kInputGroup = {
-    "Label1",  "Label2",          "Label3",          "Label4",          "Label5",
-    "Label6",  "Label7",          "Label8",          "Label9",          "Label10",
-    "Label11", "Label12",         "Label13",         "txtPartName",     "txtProbeDia",
-    "txtX(0)", "txtY(1)",         "txtZ(2)",         "txtI(0)",         "txtJ(1)",
-    "txtK(2)", "cmdCheckPattern", "cmdMakeGridFile", "cmdAddToGridFile"};
-const std::vector<const char*> kViewGroup = {"rtbOpenExist", "lblOpenExist"};
+    "Label1",  "Label2",          "Label3",          "Label4",           "Label5",
+    "Label6",  "Label7",          "Label8",          "Label9",           "Label10",
+    "Label11", "Label12",         "Label13",         "txtPartName",      "txtProbeDia",
+    "txtX(0)", "txtY(1)",         "txtZ(2)",         "txtI(0)",          "txtJ(1)",
+    "txtK(2)", "cmdCheckPattern", "cmdMakeGridFile", "cmdAddToGridFile", "picPattern"};
+const std::vector<const char*> kViewGroup = {"tabOpenExist", "rtbOpenExist", "lblOpenExist"};
 
 class ModesTest : public WindowTest {
   protected:
@@ -114,6 +114,8 @@ TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
     EXPECT_EQ(Box(Field::X2)->text(), "12.5");
 }
 
+// The twips layout places the viewer area, tabOpenExist: its first tab holds the viewer
+// rtbOpenExist, which fills the area below the tab bar.
 TEST_F(ModesTest, ViewModeHidesTheFormAndPlacesTheViewerInTwips) {
     FrmMain& frm = Start();
     frm.resize(800, 600);
@@ -126,23 +128,33 @@ TEST_F(ModesTest, ViewModeHidesTheFormAndPlacesTheViewerInTwips) {
     const double dpiY = frm.logicalDpiY();
     const int innerTop = frm.menuBar()->geometry().bottom() + 1;
     const int innerHeight = frm.height() - innerTop;
-    QWidget* viewer = frm.controls().rtbOpenExist;
-    const QPoint at = viewer->mapTo(&frm, QPoint(0, 0));
+    QWidget* area = frm.controls().tabOpenExist;
+    const QPoint at = area->mapTo(&frm, QPoint(0, 0));
     EXPECT_EQ(at.x(), TwipsToPixels(250, dpiX));
     EXPECT_EQ(at.y() - innerTop, TwipsToPixels(900, dpiY));
-    EXPECT_EQ(viewer->width(), TwipsToPixels(PixelsToTwips(800, dpiX) - 500, dpiX));
-    EXPECT_EQ(viewer->height(), TwipsToPixels(PixelsToTwips(innerHeight, dpiY) - 1200, dpiY));
+    EXPECT_EQ(area->width(), TwipsToPixels(PixelsToTwips(800, dpiX) - 500, dpiX));
+    EXPECT_EQ(area->height(), TwipsToPixels(PixelsToTwips(innerHeight, dpiY) - 1200, dpiY));
     const QPoint labelAt = frm.controls().lblOpenExist->mapTo(&frm, QPoint(0, 0));
     EXPECT_EQ(labelAt.x(), TwipsToPixels(250, dpiX));
     EXPECT_EQ(frm.controls().lblOpenExist->text().toStdString(), frm.gridFilePath());
 
+    QWidget* viewer = frm.controls().rtbOpenExist;
+    ASSERT_TRUE(viewer->isVisible());
+    const QRect viewerRect(viewer->mapTo(area, QPoint(0, 0)), viewer->size());
+    EXPECT_TRUE(area->rect().contains(viewerRect));
+    EXPECT_EQ(viewer->width(), area->width());
+    EXPECT_EQ(viewerRect.bottom(), area->rect().bottom());
+
     // The layout is fixed when view mode is entered, not when the window changes size.
-    const QSize before = viewer->size();
+    const QSize before = area->size();
+    const QSize viewerBefore = viewer->size();
     frm.resize(1000, 700);
     QApplication::processEvents();
-    EXPECT_EQ(viewer->size(), before);
+    EXPECT_EQ(area->size(), before);
+    EXPECT_EQ(viewer->size(), viewerBefore);
     frm.OpenInstalledFile();
-    EXPECT_GT(viewer->width(), before.width());
+    EXPECT_GT(area->width(), before.width());
+    EXPECT_GT(viewer->width(), viewerBefore.width());
 }
 
 TEST_F(ModesTest, FocusRunsNameDiameterSeatsThenMakeAddCheck) {

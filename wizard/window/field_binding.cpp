@@ -26,12 +26,14 @@ bool MovesWithinTheWindow(Qt::FocusReason reason) {
 
 FieldBinding::FieldBinding(FormModel& form, const std::array<QLineEdit*, kFieldCount>& boxes,
                            NumberLocale locale, std::function<void(bool)> showWriteGate,
-                           std::function<void(bool)> showInputLock)
+                           std::function<void(bool)> showInputLock,
+                           std::function<void(Field)> textChanged)
     : form_(form),
       boxes_(boxes),
       locale_(std::move(locale)),
       showWriteGate_(std::move(showWriteGate)),
-      showInputLock_(std::move(showInputLock)) {
+      showInputLock_(std::move(showInputLock)),
+      textChanged_(std::move(textChanged)) {
     for (const Field field : AllFields()) {
         QLineEdit* box = Box(field);
         box->installEventFilter(this);
@@ -55,6 +57,7 @@ void FieldBinding::TextChanged(Field field) {
     if (Box(field)->text() != text) {
         Box(field)->setText(text);
     }
+    textChanged_(field);
 }
 
 void FieldBinding::SelectionChanged(Field field) {

@@ -18,12 +18,14 @@ namespace zarvek {
 //
 // The model, the boxes and the callbacks must outlive the binding. The binding registers itself as
 // the model's observer and removes itself when destroyed. `showWriteGate` and `showInputLock`
-// receive the model's gate and lock states.
+// receive the model's gate and lock states; `textChanged` is told of every change of a field's
+// text, after the box shows it (the model holds the new text).
 class FieldBinding final : public QObject, public FormObserver {
   public:
     FieldBinding(FormModel& form, const std::array<QLineEdit*, kFieldCount>& boxes,
                  NumberLocale locale, std::function<void(bool open)> showWriteGate,
-                 std::function<void(bool locked)> showInputLock);
+                 std::function<void(bool locked)> showInputLock,
+                 std::function<void(Field field)> textChanged);
     ~FieldBinding() override;
 
     void TextChanged(Field field) override;
@@ -43,6 +45,7 @@ class FieldBinding final : public QObject, public FormObserver {
     NumberLocale locale_;
     std::function<void(bool)> showWriteGate_;
     std::function<void(bool)> showInputLock_;
+    std::function<void(Field)> textChanged_;
 };
 
 }  // namespace zarvek

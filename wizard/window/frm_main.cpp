@@ -7,6 +7,7 @@
 #include "wizard/form/command_messages.h"
 #include "wizard/form/control_tags.h"
 #include "wizard/form/existing_file.h"
+#include "wizard/form/form_sketch.h"
 #include "wizard/form/placeholders.h"
 #include "wizard/form/view_layout.h"
 #include "wizard/form/write_commands.h"
@@ -15,6 +16,8 @@
 #include "wizard/window/file_menu.h"
 #include "wizard/window/input_form.h"
 #include "wizard/window/make_child.h"
+#include "wizard/window/parts_view.h"
+#include "wizard/window/pattern_drawing.h"
 #include "wizard/window/toolbar.h"
 #include "wizard/window/viewer.h"
 #include "wizard/window/window_procedures.h"
@@ -22,9 +25,9 @@
 namespace zarvek {
 namespace {
 
-// The starting size of the window, in twips.
-constexpr int kStartWidthTwips = 11400;
-constexpr int kStartHeightTwips = 6600;
+// The starting size of the window, in twips: room for the seat grid and the drawing beside it.
+constexpr int kStartWidthTwips = 16200;
+constexpr int kStartHeightTwips = 8400;
 
 }  // namespace
 
@@ -39,7 +42,12 @@ FrmMain::FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, Armda
     BuildControls();
     binding_ = std::make_unique<FieldBinding>(
         *form_, controls_.fields, locale_, [this](bool open) { ShowWriteGate(controls_, open); },
-        [this](bool locked) { ShowInputLock(controls_, locked); });
+        [this](bool locked) { ShowInputLock(controls_, locked); },
+        [this](Field field) {
+            if (ChangesTheSketch(field)) {
+                controls_.picPattern->ShowSketch(SketchForm(*form_, locale_));
+            }
+        });
     ConnectCommands();
     resize(TwipsToPixels(kStartWidthTwips, logicalDpiX()),
            TwipsToPixels(kStartHeightTwips, logicalDpiY()));
@@ -52,7 +60,8 @@ void FrmMain::BuildControls() {
     inner->setObjectName(QStringLiteral("innerArea"));
     setCentralWidget(inner);
     BuildInputForm(*inner, controls_);
-    BuildViewer(*inner, controls_);
+    controls_.picPattern->SetTextStyle(language_, locale_);
+    BuildViewer(*inner, controls_, language_, locale_);
     BuildToolbar(*this, controls_);
     BuildFileMenu(*this, controls_);
     setWindowIcon(QIcon(controls_.ImageList1->pictures[2]));
@@ -110,7 +119,8 @@ void FrmMain::FileOpen() {
         return;  // cancelled: the viewer keeps what it showed
     }
     const QString file = QString::fromStdString(*path);
-    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, file, language_)) {
+    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist,
+                                                file, language_)) {
         ShowFileError(file, *failure);
     }
 }
@@ -122,7 +132,8 @@ void FrmMain::OpenInstalledFile() {
         return;
     }
     const QString file = QString::fromStdString(sGridFilePath_);
-    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, file, language_)) {
+    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist,
+                                                file, language_)) {
         ShowFileError(file, *failure);
     }
 }
@@ -153,6 +164,7 @@ void FrmMain::CheckPatternClick() {
 void FrmMain::FileClose() {
     if (!controls_.rtbOpenExist->isHidden()) {
         controls_.rtbOpenExist->clear();
+        controls_.partsOpenExist->Clear();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "wizard/window/make_child.h"
+#include "wizard/window/pattern_drawing.h"
 
 namespace zarvek {
 namespace {
@@ -70,6 +71,9 @@ void CreateControls(QWidget& inner, MainControls& c) {
     QPalette goodPalette = c.lblPatternIsGood->palette();
     goodPalette.setColor(QPalette::WindowText, QColor(0, 100, 0));
     c.lblPatternIsGood->setPalette(goodPalette);
+    // Shown with the form, so tagged as its text boxes are; it takes no focus and no text.
+    c.picPattern = MakeChild<PatternDrawing>(&inner);
+    NameControl(*c.picPattern, "picPattern", "Input");
 }
 
 void ListInControlOrder(MainControls& c) {
@@ -83,10 +87,12 @@ void ListInControlOrder(MainControls& c) {
             order.push_back(c.field(SeatField(static_cast<Axis>(a), seat)));
         }
     }
-    order.insert(order.end(),
-                 {c.cmdCheckPattern, c.cmdMakeGridFile, c.cmdAddToGridFile, c.lblPatternIsGood});
+    order.insert(order.end(), {c.cmdCheckPattern, c.cmdMakeGridFile, c.cmdAddToGridFile,
+                               c.lblPatternIsGood, c.picPattern});
 }
 
+// The unit warning across the top, then the part name and probe diameter; below them, on the
+// left, the seat grid and the row of "Pattern is Good!" and the buttons, on the right the drawing.
 void ArrangeControls(QWidget& inner, const MainControls& c) {
     auto* page = MakeChild<QVBoxLayout>(&inner);
     page->addWidget(c.Label13);
@@ -105,6 +111,13 @@ void ArrangeControls(QWidget& inner, const MainControls& c) {
     page->addLayout(header);
     page->addSpacing(12);
 
+    auto* columns = MakeChild<QHBoxLayout>();
+    page->addLayout(columns, 1);
+    auto* form = MakeChild<QVBoxLayout>();
+    columns->addLayout(form, 3);
+    columns->addSpacing(12);
+    columns->addWidget(c.picPattern, 2);
+
     auto* grid = MakeChild<QGridLayout>();
     for (int a = 0; a < 6; ++a) {
         grid->addWidget(c.columnHeadings[static_cast<std::size_t>(a)], 0, 1 + a);
@@ -116,8 +129,8 @@ void ArrangeControls(QWidget& inner, const MainControls& c) {
             grid->addWidget(c.field(SeatField(static_cast<Axis>(a), seat)), 1 + seat, 1 + a);
         }
     }
-    page->addLayout(grid);
-    page->addSpacing(12);
+    form->addLayout(grid);
+    form->addSpacing(12);
 
     auto* buttons = MakeChild<QHBoxLayout>();
     buttons->addWidget(c.lblPatternIsGood);
@@ -125,8 +138,8 @@ void ArrangeControls(QWidget& inner, const MainControls& c) {
     buttons->addWidget(c.cmdCheckPattern);
     buttons->addWidget(c.cmdMakeGridFile);
     buttons->addWidget(c.cmdAddToGridFile);
-    page->addLayout(buttons);
-    page->addStretch(1);
+    form->addLayout(buttons);
+    form->addStretch(1);
 }
 
 void SetFocusOrder(const MainControls& c) {

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolBar>
 #include <array>
 #include <vector>
@@ -15,6 +16,9 @@
 #include "wizard/form/fields.h"
 
 namespace zarvek {
+
+class PartsView;
+class PatternDrawing;
 
 // A list of pictures without a look of its own: the toolbar's normal pictures (ImageList1) and
 // the greyed ones shown for a disabled button (ImageList2).
@@ -39,10 +43,14 @@ struct MainControls {
     QPushButton* cmdCheckPattern = nullptr;
     QPushButton* cmdMakeGridFile = nullptr;
     QPushButton* cmdAddToGridFile = nullptr;
-    QLabel* lblPatternIsGood = nullptr;  // no group: shown while the write gate is open
+    QLabel* lblPatternIsGood = nullptr;    // no group: shown while the write gate is open
+    PatternDrawing* picPattern = nullptr;  // the live drawing of the typed seats (input group)
 
-    // Viewer (view group).
+    // Viewer (view group): the viewer area tabOpenExist holds the file's text rtbOpenExist on its
+    // first tab and the parts table partsOpenExist on its second.
+    QTabWidget* tabOpenExist = nullptr;
     QPlainTextEdit* rtbOpenExist = nullptr;
+    PartsView* partsOpenExist = nullptr;
     QLabel* lblOpenExist = nullptr;
 
     // Toolbar and menu (no group).

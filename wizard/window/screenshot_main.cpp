@@ -1,20 +1,26 @@
-// Renders the wizard's window with a filled-in, checked seat pattern into a PNG file, for the
-// README. Runs the real window on whatever display Qt is given (scripts/screenshot uses Xvfb).
+// Renders the wizard's window into a PNG file, for the README. Runs the real window on whatever
+// display Qt is given (scripts/screenshot uses Xvfb).
 //
-//   zarvek-wizard-screenshot OUTPUT.png            the input form
-//   zarvek-wizard-screenshot OUTPUT.png FILE.dat   the viewer showing FILE.dat
+//   zarvek-wizard-screenshot OUTPUT.png                  the input form, a part typed and checked
+//   zarvek-wizard-screenshot --spread OUTPUT.png         the input form, a part whose seat 3 is too
+//                                                        close to the line of seats 1 and 2, typed
+//   zarvek-wizard-screenshot OUTPUT.png FILE.dat         the viewer showing FILE.dat as text
+//   zarvek-wizard-screenshot --parts OUTPUT.png FILE.dat the viewer showing FILE.dat's parts
 #include <QApplication>
 #include <QPixmap>
 #include <clocale>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "common/dialogs.h"
 #include "wizard/form/check_pattern.h"
 #include "wizard/strings/string_table.h"
 #include "wizard/window/frm_main.h"
+#include "wizard/window/parts_view.h"
 #include "wizard/window/startup.h"
 #include "wizard/window/system_locale.h"
 #include "wizard/window/window_procedures.h"
@@ -50,6 +56,13 @@ constexpr Entry kEntries[] = {
     {zarvek::Field::K3, "1"},
 };
 
+// The same part with seat 3 moved close to the line through seats 1 and 2.
+constexpr Entry kNarrowSeat3[] = {
+    {zarvek::Field::X3, "150.2500"},
+    {zarvek::Field::Y3, "30.5000"},
+    {zarvek::Field::Z3, "97.6250"},
+};
+
 // Shows nothing and answers every box with its default; the file dialog chooses `file`.
 class ChoosingDialogs final : public zarvek::Dialogs {
   public:
@@ -70,11 +83,21 @@ class ChoosingDialogs final : public zarvek::Dialogs {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: zarvek-wizard-screenshot OUTPUT.png [FILE.dat]\n");
+    std::span<char*> args(argv + 1, static_cast<std::size_t>(argc - 1));
+    const std::string_view option = args.empty() ? "" : args[0];
+    const bool spread = option == "--spread";
+    const bool parts = option == "--parts";
+    if (spread || parts) {
+        args = args.subspan(1);
+    }
+    if (args.empty() || args.size() > 2 || (parts && args.size() != 2) ||
+        (spread && args.size() != 1)) {
+        std::fprintf(stderr,
+                     "usage: zarvek-wizard-screenshot [--spread] OUTPUT.png\n"
+                     "       zarvek-wizard-screenshot [--parts] OUTPUT.png FILE.dat\n");
         return 2;
     }
-    ChoosingDialogs dialogs(argc == 3 ? argv[2] : "");
+    ChoosingDialogs dialogs(args.size() == 2 ? args[1] : "");
     const zarvek::Language language = zarvek::InterfaceLanguage();
     const zarvek::NumberLocale locale = zarvek::SystemNumberLocale();
     zarvek::FrmMain window(dialogs, language, locale, [](zarvek::Dialogs&) {
@@ -85,16 +108,24 @@ int main(int argc, char* argv[]) {
     for (const Entry& entry : kEntries) {
         window.form().SetText(entry.field, entry.text);
     }
-    if (argc == 3) {
+    if (args.size() == 2) {
         window.FileOpen();
+        if (parts) {
+            window.controls().tabOpenExist->setCurrentWidget(window.controls().partsOpenExist);
+        }
+    } else if (spread) {
+        for (const Entry& entry : kNarrowSeat3) {
+            window.form().SetText(entry.field, entry.text);
+        }
+        window.controls().field(zarvek::Field::Y3)->setFocus();
     } else {
         zarvek::CheckPattern(window.form(), zarvek::CommandContext{dialogs, language, locale,
                                                                    window.gridFilePath()});
         window.controls().cmdCheckPattern->setFocus();
     }
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    if (!window.grab().save(QString::fromLocal8Bit(args[0]))) {
+        std::fprintf(stderr, "cannot write %s\n", args[0]);
         return 1;
     }
     return 0;

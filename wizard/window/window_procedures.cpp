@@ -93,10 +93,11 @@ void LayOutViewer(FrmMain& form) {
         return QPoint(TwipsToPixels(leftTwips, dpiX) - inner.centralOffset.x(),
                       std::max(0, TwipsToPixels(topTwips, dpiY) - inner.centralOffset.y()));
     };
-    c.rtbOpenExist->setGeometry(QRect(toCentral(layout.viewer.left, layout.viewer.top),
+    // The viewer area: the text viewer and the parts table on their two tabs.
+    c.tabOpenExist->setGeometry(QRect(toCentral(layout.viewer.left, layout.viewer.top),
                                       QSize(TwipsToPixels(layout.viewer.width, dpiX),
                                             TwipsToPixels(layout.viewer.height, dpiY))));
-    c.rtbOpenExist->raise();
+    c.tabOpenExist->raise();
     c.lblOpenExist->move(toCentral(layout.labelLeft, layout.labelTop));
     c.lblOpenExist->setText(QString::fromStdString(form.gridFilePath()));
     c.lblOpenExist->adjustSize();

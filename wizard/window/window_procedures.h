@@ -19,8 +19,9 @@ void LoadCaptions(FrmMain& form, Language language);
 
 // Shows one of the modes: 0 nothing but menu and toolbar, 1 the seat-entry form, 2 the viewer.
 // Every control is classified by its Tag alone (ClassifyTag); controls of neither group are left
-// alone. Entering mode 2 lays the viewer out from the window's inner area (below the menu bar) in
-// twips and names the installed grid file in the label above it. Any other mode changes nothing.
+// alone. Entering mode 2 lays the viewer area (tabOpenExist, whose first tab is the viewer
+// rtbOpenExist) out from the window's inner area (below the menu bar) in twips and names the
+// installed grid file in the label above it. Any other mode changes nothing.
 void SetWindowMode(FrmMain& form, std::int16_t mode);
 
 // Closes (true) or opens (false) the write gate of the form model; the window follows through
