@@ -24,7 +24,11 @@ std::vector<std::string> AddWords(const std::string& gridFile, int index) {
     const SeatTextRows seats = SeatTexts(SpreadPart(index));
     for (std::size_t seat = 0; seat < 3; ++seat) {
         words.push_back("--p" + std::to_string(seat + 1));
-        words.insert(words.end(), seats[seat].begin(), seats[seat].end());
+        std::string joined;
+        for (const std::string& value : seats[seat]) {
+            joined += (joined.empty() ? "" : ",") + value;
+        }
+        words.push_back(joined);
     }
     return words;
 }

@@ -1,7 +1,7 @@
 // grid_add_driver: Add's storage sequence as a program of its own, for the tests that need real
 // processes (killed in the middle of a write, or several adding at once):
 //
-//   grid_add_driver add --yes --file PATH --probe D --name NAME --p1 X Y Z I J K --p2 ... --p3 ...
+//   grid_add_driver add --yes --file PATH --probe D --name NAME --p1 X,Y,Z,I,J,K --p2 ... --p3 ...
 //
 // takes the grid file's lock (waiting up to 10 s), reads the file, refuses the part as Add does
 // (another probe diameter, more than two repeated lengths), appends it and writes the file back
@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,10 +52,19 @@ std::optional<Request> Parse(const std::vector<std::string>& words) {
             (word == "--file"    ? request.file
              : word == "--probe" ? request.probe
                                  : request.name) = words[++at];
-        } else if ((word == "--p1" || word == "--p2" || word == "--p3") && at + 6 < words.size()) {
+        } else if ((word == "--p1" || word == "--p2" || word == "--p3") && hasValue) {
+            // One word "X,Y,Z,I,J,K", as zarvek-grid takes it.
             const std::size_t seat = static_cast<std::size_t>(word[3] - '1');
-            for (auto& value : request.seats[seat]) {
-                value = words[++at];
+            std::stringstream values(words[++at]);
+            std::size_t count = 0;
+            for (std::string value; std::getline(values, value, ',');) {
+                if (count == 6) {
+                    return std::nullopt;
+                }
+                request.seats[seat][count++] = value;
+            }
+            if (count != 6) {
+                return std::nullopt;
             }
             seatGiven[seat] = true;
         } else {
@@ -110,7 +120,7 @@ int main(int argc, char** argv) {
     if (!request) {
         std::fprintf(stderr,
                      "usage: grid_add_driver add --yes --file PATH --probe D --name NAME "
-                     "--p1 X Y Z I J K --p2 X Y Z I J K --p3 X Y Z I J K\n");
+                     "--p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n");
         return zarvek::kUsage;
     }
     try {
