@@ -1,9 +1,11 @@
 #include "cli/grid_file_path.h"
 
 #include "cli/terminal_text.h"
+#include "storage/file_system.h"
 #include "storage/installation_folder.h"
 #include "wizard/form/placeholders.h"
 #include "wizard/strings/cli_string_ids.h"
+#include "wizard/strings/string_ids.h"
 
 namespace zarvek::cli {
 
@@ -24,6 +26,20 @@ std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>&
     terminal.Err(
         Line(FillPlaceholders(LookupString(kCliNoInstalledFileKnown, language), {howToName})));
     return std::nullopt;
+}
+
+std::optional<std::string> ResolveExistingGridFile(const std::optional<std::string>& given,
+                                                   CliDialogs& dialogs, Terminal& terminal,
+                                                   Language language) {
+    std::optional<std::string> path =
+        ResolveGridFilePath(given, dialogs, terminal, language, "PATH");
+    if (path && !PathExists(*path)) {
+        dialogs.Ask(Message{LookupString(kNoGridFileExists, language),
+                            LookupString(kInsufficientDataTitle, language), Buttons::Ok,
+                            Icon::Critical});
+        return std::nullopt;
+    }
+    return path;
 }
 
 }  // namespace zarvek::cli

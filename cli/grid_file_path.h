@@ -19,4 +19,10 @@ std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>&
                                                CliDialogs& dialogs, Terminal& terminal,
                                                Language language, std::string_view howToName);
 
+// As ResolveGridFilePath, for a command that reads the file: where nothing exists at the path,
+// prints that no grid file exists (string 1069) and the result is nothing.
+std::optional<std::string> ResolveExistingGridFile(const std::optional<std::string>& given,
+                                                   CliDialogs& dialogs, Terminal& terminal,
+                                                   Language language);
+
 }  // namespace zarvek::cli

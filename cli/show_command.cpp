@@ -13,14 +13,8 @@ namespace zarvek::cli {
 ExitCode RunShow(const Invocation& invocation, Terminal& terminal, Language language) {
     CliDialogs dialogs(terminal, language, {});
     const std::optional<std::string> path =
-        ResolveGridFilePath(invocation.file, dialogs, terminal, language, "PATH");
+        ResolveExistingGridFile(invocation.file, dialogs, terminal, language);
     if (!path) {
-        return ExitCode::FileProblem;
-    }
-    if (!PathExists(*path)) {
-        dialogs.Ask(Message{LookupString(kNoGridFileExists, language),
-                            LookupString(kInsufficientDataTitle, language), Buttons::Ok,
-                            Icon::Critical});
         return ExitCode::FileProblem;
     }
     std::string bytes;
