@@ -6,10 +6,10 @@
 #include "bench_files.h"
 #include "bench_fixtures.h"
 #include "common/dialogs.h"
+#include "form/form_model.h"
+#include "form/write_commands.h"
 #include "storage/grid_file_io.h"
 #include "storage/host_library.h"
-#include "wizard/form/form_model.h"
-#include "wizard/form/write_commands.h"
 
 namespace zarvek {
 namespace {

@@ -19,11 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/interface_language.h"
 #include "storage/installation_folder.h"
-#include "wizard/strings/string_table.h"
-#include "wizard/window/frm_main.h"
-#include "wizard/window/startup.h"
-#include "wizard/window/system_locale.h"
+#include "strings/string_table.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/startup.h"
+#include "window/qt/system_locale.h"
 
 namespace {
 

@@ -21,13 +21,13 @@
 
 #include "bench_fixtures.h"
 #include "common/dialogs.h"
-#include "storage/code_page.h"
+#include "form/parts_overview.h"
+#include "platform/code_page.h"
 #include "storage/grid_file_io.h"
-#include "wizard/form/parts_overview.h"
-#include "wizard/window/frm_main.h"
-#include "wizard/window/make_child.h"
-#include "wizard/window/parts_view.h"
-#include "wizard/window/startup.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/make_child.h"
+#include "window/qt/parts_view.h"
+#include "window/qt/startup.h"
 
 namespace {
 

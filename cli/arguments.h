@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "wizard/strings/cli_string_ids.h"
+#include "strings/cli_string_ids.h"
 
 namespace zarvek::cli {
 

@@ -4,8 +4,8 @@
 #include "cli/outcome_exit_codes.h"
 #include "cli/seat_entry.h"
 #include "cli/terminal_text.h"
-#include "wizard/form/check_pattern.h"
-#include "wizard/strings/string_ids.h"
+#include "form/check_pattern.h"
+#include "strings/string_ids.h"
 
 namespace zarvek::cli {
 

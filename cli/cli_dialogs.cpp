@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "cli/terminal_text.h"
-#include "wizard/strings/cli_string_ids.h"
-#include "wizard/strings/string_ids.h"
+#include "strings/cli_string_ids.h"
+#include "strings/string_ids.h"
 
 namespace zarvek::cli {
 

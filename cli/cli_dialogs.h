@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "cli/terminal.h"
 #include "common/dialogs.h"
-#include "wizard/strings/string_table.h"
+#include "platform/terminal.h"
+#include "strings/string_table.h"
 
 namespace zarvek::cli {
 

@@ -2,8 +2,8 @@
 
 #include "cli/arguments.h"
 #include "cli/exit_codes.h"
-#include "cli/terminal.h"
-#include "wizard/strings/string_table.h"
+#include "platform/terminal.h"
+#include "strings/string_table.h"
 
 namespace zarvek::cli {
 

@@ -1,11 +1,11 @@
 #include "cli/grid_file_path.h"
 
 #include "cli/terminal_text.h"
-#include "storage/file_system.h"
+#include "form/placeholders.h"
+#include "platform/file_system.h"
 #include "storage/installation_folder.h"
-#include "wizard/form/placeholders.h"
-#include "wizard/strings/cli_string_ids.h"
-#include "wizard/strings/string_ids.h"
+#include "strings/cli_string_ids.h"
+#include "strings/string_ids.h"
 
 namespace zarvek::cli {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/cli_dialogs.h"
-#include "cli/terminal.h"
+#include "platform/terminal.h"
 
 namespace zarvek::cli {
 

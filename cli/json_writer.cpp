@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "storage/utf8.h"
+#include "platform/utf8.h"
 
 namespace zarvek::cli {
 namespace {

@@ -5,10 +5,10 @@
 #include "cli/grid_file_path.h"
 #include "cli/lint_output.h"
 #include "cli/lint_report.h"
-#include "storage/file_system.h"
+#include "platform/file_system.h"
 #include "storage/grid_file_io.h"
-#include "wizard/strings/string_ids.h"
-#include "wizard/strings/window_string_ids.h"
+#include "strings/string_ids.h"
+#include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/lint_report.h"
-#include "wizard/strings/string_table.h"
+#include "strings/string_table.h"
 
 namespace zarvek::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/lint_numbers.h"
 #include "cli/lint_output.h"
-#include "wizard/form/placeholders.h"
-#include "wizard/strings/cli_string_ids.h"
+#include "form/placeholders.h"
+#include "strings/cli_string_ids.h"
 
 namespace zarvek::cli {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/exit_codes.h"
-#include "wizard/form/check_pattern.h"
-#include "wizard/form/write_commands.h"
+#include "form/check_pattern.h"
+#include "form/write_commands.h"
 
 namespace zarvek::cli {
 

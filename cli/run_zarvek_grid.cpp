@@ -5,7 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
-#include "wizard/form/placeholders.h"
+#include "form/placeholders.h"
 
 namespace zarvek::cli {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/terminal.h"
-#include "wizard/strings/string_table.h"
+#include "platform/terminal.h"
+#include "strings/string_table.h"
 
 namespace zarvek::cli {
 

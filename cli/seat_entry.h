@@ -2,7 +2,7 @@
 
 #include "cli/arguments.h"
 #include "common/number_text.h"
-#include "wizard/form/form_model.h"
+#include "form/form_model.h"
 
 namespace zarvek::cli {
 

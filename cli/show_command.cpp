@@ -2,11 +2,11 @@
 #include "cli/commands.h"
 #include "cli/grid_file_path.h"
 #include "cli/terminal_text.h"
-#include "storage/code_page.h"
-#include "storage/file_system.h"
-#include "wizard/form/placeholders.h"
-#include "wizard/strings/string_ids.h"
-#include "wizard/strings/window_string_ids.h"
+#include "form/placeholders.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+#include "strings/string_ids.h"
+#include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
 

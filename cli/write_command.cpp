@@ -5,10 +5,10 @@
 #include "cli/outcome_exit_codes.h"
 #include "cli/seat_entry.h"
 #include "cli/terminal_text.h"
-#include "wizard/form/check_pattern.h"
-#include "wizard/form/placeholders.h"
-#include "wizard/form/write_commands.h"
-#include "wizard/strings/cli_string_ids.h"
+#include "form/check_pattern.h"
+#include "form/placeholders.h"
+#include "form/write_commands.h"
+#include "strings/cli_string_ids.h"
 
 namespace zarvek::cli {
 namespace {

@@ -1,19 +1,18 @@
 #include "geometry/operations.h"
-#include "model/vectors.h"
 
 namespace zarvek {
 
-Vector AverageVector(const Vectors& vs) {
+Vector AverageVector(std::span<const Vector> vs) {
     Vector sum;
     for (const Vector& v : vs) {
         sum.iValue += v.iValue;
         sum.jValue += v.jValue;
         sum.kValue += v.kValue;
     }
-    if (vs.Count() == 0) {
+    if (vs.empty()) {
         return sum;
     }
-    const auto n = static_cast<double>(vs.Count());
+    const auto n = static_cast<double>(vs.size());
     return Vector{sum.iValue / n, sum.jValue / n, sum.kValue / n};
 }
 

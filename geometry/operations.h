@@ -1,15 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
-#include "common/dialogs.h"
 #include "geometry/point.h"
 #include "geometry/point_vector_line.h"
 #include "geometry/vector.h"
 
 namespace zarvek {
-
-class Vectors;
 
 // The vector arithmetic every seat check rests on. All arithmetic is in double precision; no
 // operation changes its arguments. Each lives in a source file named after its task.
@@ -18,13 +16,12 @@ class Vectors;
 // vector, however short or long the vector is).
 std::optional<Vector> Unitize(const Vector& v);
 
-// The unit vector from p1 towards p2. For coincident points it shows the fixed English box
-// "Could Not Make Vector From P1 - P2" (title "MakeVectorFailed", exclamation, OK) through
-// `dialogs` and returns (0, 0, 0).
-Vector MakeVector(const Point& p1, const Point& p2, Dialogs& dialogs);
+// The unit vector from p1 towards p2, or no vector for coincident points (the seat checks show
+// their own warning for those: the geometry shows nothing).
+std::optional<Vector> MakeVector(const Point& p1, const Point& p2);
 
-// The component-wise mean of the members, not normalised; (0, 0, 0) for an empty collection.
-Vector AverageVector(const Vectors& vs);
+// The component-wise mean of `vs`, not normalised; (0, 0, 0) for none.
+Vector AverageVector(std::span<const Vector> vs);
 
 // The cross product of Unitize(a) and Unitize(b), where each component that comes out exactly
 // 0.0 is replaced by the same component of `a` itself (not of its unit vector). So parallel
@@ -41,8 +38,8 @@ double LthPointToPoint(const Point& p, const Point& q);
 Point MovePoint(const Point& p, const Vector& v, double dist);
 
 // The foot of the perpendicular from p onto `line` (for a unit LineVector). When p lies on the
-// line's own point, that point is returned. Coincidence never reaches MakeVector, so this shows
-// nothing. Unset line parts count as the origin and the zero vector.
+// line's own point, that point is returned. Unset line parts count as the origin and the zero
+// vector.
 Point ProjPointToLine(const Point& p, const PointVectorLine& line);
 
 }  // namespace zarvek

@@ -9,9 +9,8 @@ Point ProjPointToLine(const Point& p, const PointVectorLine& line) {
     if (d == 0.0) {
         return l;
     }
-    // d > 0, so MakeVector never meets coincident points here and never shows its box.
-    SilentDialogs silent;
-    const Vector w = MakeVector(p, l, silent);
+    // d > 0, so p and l are apart and the vector between them exists.
+    const Vector w = MakeVector(p, l).value_or(Vector{});
     const double t = -d * DotProduct(w, u);
     return MovePoint(l, u, t);
 }

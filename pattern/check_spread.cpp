@@ -1,5 +1,6 @@
 #include "geometry/operations.h"
 #include "pattern/checks.h"
+#include "pattern/seat_vector.h"
 #include "pattern/tolerances.h"
 
 namespace zarvek {
@@ -16,9 +17,9 @@ float DistanceFromLine(const Point& p, const Point& linePoint, const Vector& lin
 }  // namespace
 
 StringId CheckSpread(const Point& P1, const Point& P2, const Point& P3, Dialogs& dialogs) {
-    const Vector e12 = MakeVector(P1, P2, dialogs);
-    const Vector e23 = MakeVector(P2, P3, dialogs);
-    const Vector e31 = MakeVector(P3, P1, dialogs);
+    const Vector e12 = SeatVector(P1, P2, dialogs);
+    const Vector e23 = SeatVector(P2, P3, dialogs);
+    const Vector e31 = SeatVector(P3, P1, dialogs);
     const auto l12 = static_cast<float>(LthPointToPoint(P1, P2));
     const auto l23 = static_cast<float>(LthPointToPoint(P2, P3));
     const auto l31 = static_cast<float>(LthPointToPoint(P3, P1));

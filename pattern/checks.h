@@ -4,13 +4,13 @@
 #include "geometry/point.h"
 #include "geometry/vector.h"
 #include "model/grid_file.h"
-#include "wizard/strings/string_ids.h"
+#include "strings/string_ids.h"
 
 namespace zarvek {
 
 // The seat-pattern checks. Each verdict is a string-table id: a caller recognises a pass by
 // comparing it with the pass id and shows any other id as the failure message. None of the checks
-// changes its arguments or shows anything, except that MakeVector reports coincident seats through
+// changes its arguments or shows anything, except that SeatVector reports coincident seats through
 // `dialogs`; a pattern that passed CheckLengths has no coincident seats.
 
 // Are the seat-to-seat lengths L12, L23, L31 clearly different? Each |difference|, rounded to

@@ -6,7 +6,6 @@
 #include "common/dialogs.h"
 #include "common/errors.h"
 #include "geometry/operations.h"
-#include "model/vectors.h"
 #include "pattern/checks.h"
 
 namespace zarvek {
@@ -153,11 +152,7 @@ PatternSketch SketchPattern(const SeatTexts& texts, const NumberLocale& locale) 
         sketch.hint = kSketchHintCoincidentSeats;
         return sketch;
     }
-    Vectors directions;
-    for (const Vector& u : unit) {
-        directions.Add(u.iValue, u.jValue, u.kValue, "");
-    }
-    const std::optional<Vector> view = Unitize(AverageVector(directions));
+    const std::optional<Vector> view = Unitize(AverageVector(unit));
     if (!view) {
         sketch.hint = kSketchHintDirectionsCancel;
         return sketch;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/number_text.h"
-#include "wizard/strings/string_ids.h"
+#include "strings/string_ids.h"
 
 namespace zarvek {
 

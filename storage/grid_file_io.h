@@ -6,7 +6,7 @@
 #include "common/dialogs.h"
 #include "model/grid_file.h"
 #include "storage/host_library.h"
-#include "wizard/strings/string_table.h"
+#include "strings/string_table.h"
 
 namespace zarvek {
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "storage/file_lock.h"
+#include "platform/file_lock.h"
 #include "storage/grid_file_io.h"
 
 namespace zarvek {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "common/number_text.h"
-#include "storage/code_page.h"
-#include "storage/file_system.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+#include "platform/utf8.h"
 #include "storage/grid_file_format.h"
 #include "storage/grid_file_io.h"
 #include "storage/text_lines.h"
-#include "storage/utf8.h"
 
 namespace zarvek {
 namespace {

@@ -2,14 +2,14 @@
 #include <string>
 
 #include "common/number_text.h"
-#include "storage/code_page.h"
-#include "storage/file_system.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+#include "platform/utf8.h"
 #include "storage/grid_file_format.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "storage/safe_write.h"
-#include "storage/utf8.h"
 
 namespace zarvek {
 namespace {

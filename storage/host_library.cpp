@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "storage/file_system.h"
-#include "storage/registry.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
 
 namespace zarvek {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/dynamic_library.h"
+#include "platform/dynamic_library.h"
 
 namespace zarvek {
 

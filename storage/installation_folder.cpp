@@ -1,7 +1,7 @@
 #include "storage/installation_folder.h"
 
-#include "storage/file_system.h"
-#include "storage/registry.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
 
 namespace zarvek {
 

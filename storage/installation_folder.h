@@ -15,10 +15,6 @@ std::string QueryArmdataFolder(Dialogs& dialogs);
 // OK, exclamation icon, in English whatever the interface language.
 Message MissingRegistryEntryMessage();
 
-// The result of QueryArmdataFolder at start-up. Set once, by the window's start-up, and only read
-// afterwards (the installed grid-file path, the initial folder of File > Open).
-inline std::string sArmdataFolder;
-
 // The installed grid-file path: the folder immediately followed by "Gridfile.dat".
 inline std::string GridFilePathIn(const std::string& armdataFolder) {
     return armdataFolder + "Gridfile.dat";

@@ -1,6 +1,6 @@
 #include "storage/safe_write.h"
 
-#include "storage/file_system.h"
+#include "platform/file_system.h"
 
 namespace zarvek {
 namespace {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "wizard/strings/string_ids.h"
+#include "strings/string_ids.h"
 
 namespace zarvek::cli {
 namespace {

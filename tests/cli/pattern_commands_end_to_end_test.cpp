@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/dynamic_library.h"
+#include "platform/dynamic_library.h"
 #include "zarvek_grid_fixture.h"
 
 namespace zarvek {

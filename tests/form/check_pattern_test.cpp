@@ -1,4 +1,4 @@
-#include "wizard/form/check_pattern.h"
+#include "form/check_pattern.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "recording_dialogs.h"
-#include "wizard/strings/string_table.h"
+#include "strings/string_table.h"
 
 namespace zarvek {
 namespace {

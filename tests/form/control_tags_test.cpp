@@ -1,4 +1,4 @@
-#include "wizard/form/control_tags.h"
+#include "form/control_tags.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wizard/form/form_model.h"
+#include "form/form_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wizard/form/form_sketch.h"
+#include "form/form_sketch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "wizard/form/parts_overview.h"
+#include "form/parts_overview.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "storage/code_page.h"
+#include "platform/code_page.h"
 #include "storage/grid_file_io.h"
 
 namespace zarvek {

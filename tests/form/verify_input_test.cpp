@@ -1,4 +1,4 @@
-#include "wizard/form/verify_input.h"
+#include "form/verify_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "wizard/form/fields.h"
-#include "wizard/form/locale_separators.h"
-#include "wizard/form/placeholders.h"
-#include "wizard/form/view_layout.h"
+#include "form/fields.h"
+#include "form/locale_separators.h"
+#include "form/placeholders.h"
+#include "form/view_layout.h"
 
 namespace zarvek {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "form/command_context.h"
+#include "form/form_model.h"
+#include "form/write_commands.h"
 #include "model/grid_file.h"
 #include "recording_dialogs.h"
 #include "storage/storage_test_support.h"
-#include "wizard/form/command_context.h"
-#include "wizard/form/form_model.h"
-#include "wizard/form/write_commands.h"
 
 namespace zarvek::testing_support {
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "storage/grid_file_lock.h"
-#include "wizard/strings/window_string_ids.h"
+#include "strings/window_string_ids.h"
 #include "write_command_bench.h"
 
 namespace zarvek {

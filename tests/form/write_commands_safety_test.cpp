@@ -12,9 +12,9 @@
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
 #include "storage/safe_write.h"
-#include "wizard/strings/reliability_string_ids.h"
-#include "wizard/strings/string_ids.h"
-#include "wizard/strings/window_string_ids.h"
+#include "strings/reliability_string_ids.h"
+#include "strings/string_ids.h"
+#include "strings/window_string_ids.h"
 #include "write_command_bench.h"
 
 namespace zarvek {

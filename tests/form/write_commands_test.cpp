@@ -1,4 +1,4 @@
-#include "wizard/form/write_commands.h"
+#include "form/write_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include "form/check_pattern.h"
 #include "recording_dialogs.h"
 #include "storage/grid_file_io.h"
-#include "wizard/form/check_pattern.h"
 
 namespace zarvek {
 namespace {

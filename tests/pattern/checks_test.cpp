@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "pattern/seat_vector.h"
 #include "recording_dialogs.h"
 
 namespace zarvek {
@@ -22,6 +23,19 @@ struct Seats {
 Seats WithLengths(double l12, double l23, double l31) {
     const double x = (l12 * l12 + l31 * l31 - l23 * l23) / (2 * l12);
     return {{0, 0, 0}, {l12, 0, 0}, {x, std::sqrt(l31 * l31 - x * x), 0}};
+}
+
+TEST(SeatVector, CoincidentSeatsShowTheFixedEnglishBoxOnceAndGiveZero) {
+    RecordingDialogs dialogs;
+    EXPECT_EQ(SeatVector({0, 0, 0}, {10, 0, 0}, dialogs), (Vector{1, 0, 0}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(SeatVector({1, 2, 3}, {1, 2, 3}, dialogs), (Vector{0, 0, 0}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& box = dialogs.messages[0];
+    EXPECT_EQ(box.prompt, "Could Not Make Vector From P1 - P2");
+    EXPECT_EQ(box.title, "MakeVectorFailed");
+    EXPECT_EQ(box.icon, Icon::Exclamation);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
 }
 
 TEST(CheckLengths, TestsThePairsInOrderAndFailsAtExactlyTheTolerance) {

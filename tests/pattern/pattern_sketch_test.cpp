@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
+#include "form/check_pattern.h"
 #include "recording_dialogs.h"
-#include "wizard/form/check_pattern.h"
-#include "wizard/strings/string_table.h"
+#include "strings/string_table.h"
 
 namespace zarvek {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "storage/dynamic_library.h"
-#include "storage/file_system.h"
+#include "platform/dynamic_library.h"
+#include "platform/file_system.h"
 #include "storage/host_library.h"
 #include "storage_test_support.h"
 

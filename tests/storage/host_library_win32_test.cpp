@@ -4,7 +4,7 @@
 #include <string>
 
 #include "installation_key_win32.h"
-#include "storage/dynamic_library.h"
+#include "platform/dynamic_library.h"
 #include "storage/host_library.h"
 #include "storage_test_support.h"
 

@@ -1,6 +1,6 @@
 #include "installation_key_win32.h"
 
-#include "storage/registry.h"
+#include "platform/registry.h"
 
 namespace zarvek::testing_support {
 namespace {

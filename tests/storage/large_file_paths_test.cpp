@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "storage/code_page.h"
+#include "platform/code_page.h"
+#include "platform/utf8.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_reader.h"
-#include "storage/utf8.h"
 #include "storage_test_support.h"
 
 namespace zarvek {

@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "storage/code_page.h"
+#include "platform/code_page.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_reader.h"
 #include "storage_test_support.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "storage/file_system.h"
+#include "platform/file_system.h"
 #include "storage/safe_write.h"
 #include "storage_test_support.h"
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "storage/dynamic_library.h"
+#include "platform/dynamic_library.h"
 
 namespace zarvek::testing_support {
 

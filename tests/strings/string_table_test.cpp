@@ -1,4 +1,4 @@
-#include "wizard/strings/string_table.h"
+#include "strings/string_table.h"
 
 #include <gtest/gtest.h>
 

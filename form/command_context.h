@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "common/dialogs.h"
+#include "common/number_text.h"
+#include "storage/grid_file_lock.h"
+#include "strings/string_table.h"
+
+namespace zarvek {
+
+// What the commands Check Pattern, Make and Add need besides the form: where to show and ask
+// things, in which language, how the user writes numbers, and the installed grid-file path.
+// `dialogs` is not owned and must outlive the context.
+struct CommandContext {
+    Dialogs& dialogs;
+    Language language = Language::English;
+    NumberLocale locale;
+    std::string gridFilePath;
+    // How long Make and Add wait for another writer of the grid file before they report it busy.
+    std::chrono::milliseconds lockWait = kGridFileLockWait;
+};
+
+}  // namespace zarvek

@@ -1,0 +1,62 @@
+#include "form/command_messages.h"
+
+#include "form/placeholders.h"
+#include "strings/string_ids.h"
+#include "strings/window_string_ids.h"
+
+namespace zarvek {
+namespace {
+
+std::string Text(const CommandContext& context, int id) {
+    return LookupString(id, context.language);
+}
+
+}  // namespace
+
+void ShowOkMessage(const CommandContext& context, const std::string& prompt,
+                   const std::string& title, Icon icon) {
+    context.dialogs.Ask(Message{prompt, title, Buttons::Ok, icon, Answer::Ok});
+}
+
+void ShowEntryError(const CommandContext& context, const FieldNumberError& error) {
+    std::string prompt;
+    if (error.reason() == FieldNumberError::Reason::GroupSeparatorInProbeDiameter) {
+        prompt = FillPlaceholders(
+            Text(context, kProbeDiameterHasGroupSeparator),
+            {error.text(), context.locale.groupSeparator, context.locale.decimalSeparator});
+    } else {
+        prompt = FillPlaceholders(Text(context, kFieldNotANumber),
+                                  {DisplayName(error.field(), context.language), error.text()});
+    }
+    ShowOkMessage(context, prompt, Text(context, kInvalidNumberTitle), Icon::Critical);
+}
+
+void ShowNoInstalledFile(const CommandContext& context) {
+    ShowOkMessage(context, Text(context, kNoGridFileExists), Text(context, kInsufficientDataTitle),
+                  Icon::Critical);
+}
+
+void ShowReadError(const CommandContext& context, const std::exception& reason) {
+    ShowOkMessage(context,
+                  FillPlaceholders(Text(context, kInstalledFileUnreadable), {reason.what()}),
+                  Text(context, kCannotReadGridFileTitle), Icon::Critical);
+}
+
+void ShowNotAGridFile(const CommandContext& context) {
+    ShowOkMessage(
+        context,
+        FillPlaceholders(Text(context, kInstalledFileNotAGridFile), {context.gridFilePath}),
+        Text(context, kNotAGridFileTitle), Icon::Critical);
+}
+
+void ShowWriteError(const CommandContext& context, const std::exception& reason) {
+    ShowOkMessage(context, FillPlaceholders(Text(context, kGridFileNotWritten), {reason.what()}),
+                  Text(context, kCannotWriteGridFileTitle), Icon::Critical);
+}
+
+void ShowCommandError(const CommandContext& context, const std::exception& reason) {
+    ShowOkMessage(context, FillPlaceholders(Text(context, kCommandFailed), {reason.what()}),
+                  Text(context, kErrorTitle), Icon::Critical);
+}
+
+}  // namespace zarvek

@@ -1,0 +1,82 @@
+#include "form/form_model.h"
+
+#include <utility>
+
+#include "common/errors.h"
+#include "form/verify_input.h"
+
+namespace zarvek {
+
+void FormModel::SetText(Field field, std::string text) {
+    std::string& current = texts_[Slot(field)];
+    if (text == current) {
+        return;
+    }
+    std::size_t caret = 0;
+    if (RulesOf(field).verifiesCharacters) {
+        // Each cut is itself a change that runs the check again; CutDownToValid gives the state
+        // in which that chain of changes comes to rest.
+        VerifiedText verified = CutDownToValid(text, dialogs_);
+        text = std::move(verified.text);
+        caret = verified.caret;
+    }
+    // Reported even when the cut-down text equals the old one: a window showing the typed text
+    // must go back to it.
+    current = std::move(text);
+    if (observer_ != nullptr) {
+        observer_->TextChanged(field);
+    }
+    if (RulesOf(field).verifiesCharacters) {
+        Select(field, Selection{caret, 0});
+    }
+    DisableWriteCommands(true);
+}
+
+void FormModel::EnterField(Field field) {
+    if (RulesOf(field).selectsAllOnFocus) {
+        Select(field, Selection{0, CharacterCount(Text(field))});
+    }
+}
+
+void FormModel::LeaveField(Field field, const NumberLocale& locale) {
+    const auto decimals = RulesOf(field).decimalsOnLeaving;
+    if (!decimals) {
+        return;
+    }
+    std::string formatted;
+    try {
+        formatted = FormatPattern(ParseLocaleNumber(Text(field), locale), *decimals, locale);
+    } catch (const NumberFormatError&) {
+        return;  // not a number: left for Check Pattern to refuse
+    }
+    SetText(field, std::move(formatted));
+}
+
+void FormModel::DisableWriteCommands(bool disable) {
+    writeGateOpen_ = !disable;
+    if (observer_ != nullptr) {
+        observer_->WriteGateChanged(writeGateOpen_);
+    }
+}
+
+void FormModel::LockInputFields(bool lock) {
+    inputLocked_ = lock;
+    if (observer_ != nullptr) {
+        observer_->InputLockChanged(lock);
+    }
+}
+
+void FormModel::Select(Field field, Selection selection) {
+    selections_[Slot(field)] = selection;
+    if (observer_ != nullptr) {
+        observer_->SelectionChanged(field);
+    }
+}
+
+void SetStartupSeatTexts(FormModel& form) {
+    for (const Field field : SeatFields()) {
+        form.SetText(field, "0.0000");
+    }
+}
+
+}  // namespace zarvek

@@ -1,0 +1,54 @@
+#include <exception>
+
+#include "form/busy_message.h"
+#include "form/command_messages.h"
+#include "form/read_fields.h"
+#include "form/write_commands.h"
+#include "model/grid_file.h"
+#include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+
+namespace zarvek {
+namespace {
+
+GridFile NewGridFile(const FormModel& form, const NumberLocale& locale) {
+    const float probeDiameter = ReadProbeDiameter(form, locale);
+    const SeatEntries seats = ReadSeats(form, locale);
+    GridFile gridFile;
+    gridFile.Parts.Add(seats.P1, seats.P2, seats.P3, seats.V1, seats.V2, seats.V3,
+                       form.Text(Field::PartName), "");
+    gridFile.sProbeDiameter = probeDiameter;
+    return gridFile;
+}
+
+}  // namespace
+
+WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context) {
+    GridFile gridFile;
+    try {
+        gridFile = NewGridFile(form, context.locale);
+    } catch (const FieldNumberError& error) {
+        ShowEntryError(context, error);
+        form.DisableWriteCommands(true);
+        return WriteCommandOutcome::InvalidEntry;
+    } catch (const std::exception& error) {
+        ShowCommandError(context, error);
+        return WriteCommandOutcome::Failed;
+    }
+
+    try {
+        const GridFileLock lock(context.gridFilePath, context.lockWait);
+        const WriteOutcome written =
+            WriteGridFile(gridFile, lock, context.dialogs, context.language);
+        return written == WriteOutcome::Written ? WriteCommandOutcome::Written
+                                                : WriteCommandOutcome::Declined;
+    } catch (const GridFileBusyError& error) {
+        ShowGridFileBusy(context, error);
+        return WriteCommandOutcome::Busy;
+    } catch (const std::exception& error) {
+        ShowWriteError(context, error);
+        return WriteCommandOutcome::WriteFailed;
+    }
+}
+
+}  // namespace zarvek

@@ -1,0 +1,145 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "platform/file_system.h"
+
+namespace zarvek {
+namespace {
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+[[noreturn]] void ThrowLastError(const std::string& what, const std::string& path) {
+    const int error = errno;
+    throw FileSystemError("cannot " + what + " " + Quoted(path) + ": " +
+                          std::generic_category().message(error));
+}
+
+// Closes the descriptor when it goes out of scope, for the paths that leave by an exception.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    // Closes now and reports whether the close succeeded (a late write error shows here).
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
+char FolderSeparator() {
+    return '/';
+}
+
+bool IsAbsolutePath(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
+bool PathExists(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        ThrowLastError("open", path);
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        throw FileSystemError("cannot read " + Quoted(path) + ": it is a folder, not a file");
+    }
+    std::string content;
+    if (status.st_size > 0) {
+        content.reserve(static_cast<std::size_t>(status.st_size));  // one allocation, no copies
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            ThrowLastError("read", path);
+        }
+        if (got == 0) {
+            return content;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+void WriteFileToDisk(const std::string& path, const std::string& bytes,
+                     const std::string& permissionsFrom) {
+    // A leftover at `path` is removed rather than opened, so that a link placed there can never
+    // redirect the write to another file.
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        ThrowLastError("remove the old temporary file", path);
+    }
+    Descriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (file.get() < 0) {
+        ThrowLastError("create", path);
+    }
+    struct stat original {};
+    if (::stat(permissionsFrom.c_str(), &original) == 0 && S_ISREG(original.st_mode)) {
+        ::fchmod(file.get(), original.st_mode & 07777);
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put = ::write(file.get(), bytes.data() + written, bytes.size() - written);
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put < 0) {
+            ThrowLastError("write", path);
+        }
+        written += static_cast<std::size_t>(put);
+    }
+    if (::fsync(file.get()) != 0) {
+        ThrowLastError("flush to disk", path);
+    }
+    if (!file.Close()) {
+        ThrowLastError("close", path);
+    }
+}
+
+void RemoveFileQuietly(const std::string& path) noexcept {
+    ::unlink(path.c_str());
+}
+
+void RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        ThrowLastError("remove", path);
+    }
+}
+
+bool MakeHardLink(const std::string& existing, const std::string& link) noexcept {
+    // linkat without AT_SYMLINK_FOLLOW: a link at `existing` gets the second name itself.
+    return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), 0) == 0;
+}
+
+}  // namespace zarvek

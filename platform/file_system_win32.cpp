@@ -1,0 +1,139 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/file_system.h"
+#include "platform/wide_text_win32.h"
+
+namespace zarvek {
+namespace {
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+[[noreturn]] void ThrowLastError(const std::string& what, const std::string& path) {
+    const DWORD error = GetLastError();
+    throw FileSystemError("cannot " + what + " " + Quoted(path) + ": " +
+                          win32::SystemErrorText(error));
+}
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+UniqueHandle Own(HANDLE handle) {
+    return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+char FolderSeparator() {
+    return '\\';
+}
+
+bool IsAbsolutePath(const std::string& path) {
+    const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
+    // "C:\folder" or "\\server\share"; "C:folder" and "\folder" depend on the current drive or
+    // folder.
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && isSeparator(path[2])) {
+        return true;
+    }
+    return path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
+}
+
+bool PathExists(const std::string& path) {
+    return GetFileAttributesW(win32::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(win32::Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    const UniqueHandle file =
+        Own(CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        ThrowLastError("open", path);
+    }
+    std::string content;
+    if (LARGE_INTEGER size{}; GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+        content.reserve(static_cast<std::size_t>(size.QuadPart));  // one allocation, no copies
+    }
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+            ThrowLastError("read", path);
+        }
+        if (got == 0) {
+            return content;
+        }
+        content.append(buffer, got);
+    }
+}
+
+void WriteFileToDisk(const std::string& path, const std::string& bytes,
+                     const std::string& /*permissionsFrom: the new file inherits the folder's*/) {
+    const std::wstring widePath = win32::Widen(path);
+    // A leftover may carry the read-only attribute, which CREATE_ALWAYS refuses.
+    SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const UniqueHandle file = Own(CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        ThrowLastError("create", path);
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        DWORD put = 0;
+        if (!WriteFile(file.get(), bytes.data() + written, chunk, &put, nullptr)) {
+            ThrowLastError("write", path);
+        }
+        written += put;
+    }
+    if (!FlushFileBuffers(file.get())) {
+        ThrowLastError("flush to disk", path);
+    }
+}
+
+void RemoveFileQuietly(const std::string& path) noexcept {
+    try {
+        DeleteFileW(win32::Widen(path).c_str());
+    } catch (...) {
+    }
+}
+
+void RemoveFile(const std::string& path) {
+    const std::wstring widePath = win32::Widen(path);
+    // The read-only attribute would refuse the delete.
+    SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(widePath.c_str())) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            SetLastError(error);
+            ThrowLastError("remove", path);
+        }
+    }
+}
+
+bool MakeHardLink(const std::string& existing, const std::string& link) noexcept {
+    try {
+        return CreateHardLinkW(win32::Widen(link).c_str(), win32::Widen(existing).c_str(),
+                               nullptr) != FALSE;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace zarvek

@@ -1,0 +1,185 @@
+#include <array>
+
+#include "strings/text_entries.h"
+
+namespace zarvek {
+namespace {
+
+// Texts of the command-line tool zarvek-grid (and the full-file refusal of Add, which the window
+// shows as well). Lines are separated by "\n"; the tool writes them as the terminal expects.
+constexpr std::array kCliTexts = {
+    TextEntry{1150,
+              "Usage:\n"
+              "  zarvek-grid check SEATS [--accept-spread]\n"
+              "  zarvek-grid make  SEATS --probe D --name NAME [--file PATH] [--yes] "
+              "[--accept-spread]\n"
+              "  zarvek-grid add   SEATS --probe D --name NAME [--file PATH] [--yes] "
+              "[--accept-spread]\n"
+              "  zarvek-grid show  [PATH]\n"
+              "  zarvek-grid lint  [PATH] [--json]\n"
+              "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n"
+              "\n"
+              "Commands:\n"
+              "  check  Check the pattern of the three seats. On a pass, print the seat\n"
+              "         directions as unit vectors (one seat a line) and \"Pattern is Good!\".\n"
+              "  make   Check the pattern and write it as the only part of a new grid file.\n"
+              "  add    Check the pattern and append it to an existing grid file.\n"
+              "  show   Print the text of a grid file.\n"
+              "  lint   Report a grid file's header, parts and problems.\n"
+              "\n"
+              "Options:\n"
+              "  --p1, --p2, --p3  Position X,Y,Z (mm) and direction I,J,K of seat 1, 2, 3.\n"
+              "                    Numbers use \".\" as the decimal separator and no digit\n"
+              "                    grouping, in every locale; a value may begin with \"-\".\n"
+              "  --probe D         Probe diameter in mm; must equal the file's for add.\n"
+              "  --name NAME       Part name, stored as given.\n"
+              "  --file PATH       Grid file to write (default: the installed Gridfile.dat).\n"
+              "  --yes             Replace an existing grid file without asking.\n"
+              "  --accept-spread   Accept a pattern whose spread is too narrow.\n"
+              "  --json            lint: print the report as one JSON object.\n"
+              "  --help            Print this help.\n"
+              "Without PATH, show and lint read the installed Gridfile.dat. The word after an\n"
+              "option is always its value.\n"
+              "\n"
+              "Exit codes:\n"
+              "  0  done (lint: no problem found)\n"
+              "  1  refused by a rule (pattern check, empty field, probe diameter, redundant\n"
+              "     lengths, line break in the name, grid file full); lint: problems found\n"
+              "  2  usage error\n"
+              "  3  grid file missing or not readable, parsable or writable, or no installed\n"
+              "     grid file known\n"
+              "  4  not written because replacing the grid file was not confirmed\n",
+              "Aufruf:\n"
+              "  zarvek-grid check SEATS [--accept-spread]\n"
+              "  zarvek-grid make  SEATS --probe D --name NAME [--file PATH] [--yes] "
+              "[--accept-spread]\n"
+              "  zarvek-grid add   SEATS --probe D --name NAME [--file PATH] [--yes] "
+              "[--accept-spread]\n"
+              "  zarvek-grid show  [PATH]\n"
+              "  zarvek-grid lint  [PATH] [--json]\n"
+              "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n"
+              "\n"
+              "Befehle:\n"
+              "  check  Prüft die Anordnung der drei Punkte. Ist sie gut, werden die\n"
+              "         Richtungen als Einheitsvektoren (ein Punkt je Zeile) und\n"
+              "         \"Anordnung ist OK!\" ausgegeben.\n"
+              "  make   Prüft die Anordnung und schreibt sie als einziges Werkstück in eine\n"
+              "         neue Zarvek Datei.\n"
+              "  add    Prüft die Anordnung und hängt sie an eine bestehende Zarvek Datei an.\n"
+              "  show   Gibt den Text einer Zarvek Datei aus.\n"
+              "  lint   Berichtet Kopfzeile, Werkstücke und Probleme einer Zarvek Datei.\n"
+              "\n"
+              "Optionen:\n"
+              "  --p1, --p2, --p3  Position X,Y,Z (mm) und Richtung I,J,K von Punkt 1, 2, 3.\n"
+              "                    Zahlen mit \".\" als Dezimaltrennzeichen und ohne\n"
+              "                    Tausendertrennzeichen, in jeder Sprache; ein Wert darf mit\n"
+              "                    \"-\" beginnen.\n"
+              "  --probe D         Tasterdurchmesser in mm; bei add gleich dem der Datei.\n"
+              "  --name NAME       Name des Werkstücks, unverändert gespeichert.\n"
+              "  --file PATH       Zu schreibende Zarvek Datei (sonst die installierte\n"
+              "                    Gridfile.dat).\n"
+              "  --yes             Eine bestehende Zarvek Datei ohne Rückfrage ersetzen.\n"
+              "  --accept-spread   Eine Anordnung mit zu geringem Abstand annehmen.\n"
+              "  --json            lint: den Bericht als ein JSON-Objekt ausgeben.\n"
+              "  --help            Diese Hilfe ausgeben.\n"
+              "Ohne PATH lesen show und lint die installierte Gridfile.dat. Das Wort nach\n"
+              "einer Option ist immer ihr Wert.\n"
+              "\n"
+              "Rückgabewerte:\n"
+              "  0  erledigt (lint: kein Problem gefunden)\n"
+              "  1  von einer Regel abgelehnt (Prüfung der Anordnung, leeres Feld,\n"
+              "     Tasterdurchmesser, überbestimmte Längen, Zeilenumbruch im Namen, Zarvek\n"
+              "     Datei voll); lint: Probleme gefunden\n"
+              "  2  falscher Aufruf\n"
+              "  3  Zarvek Datei fehlt oder ist nicht lesbar, nicht auswertbar oder nicht\n"
+              "     schreibbar, oder keine installierte Zarvek Datei bekannt\n"
+              "  4  nicht geschrieben, weil das Ersetzen der Zarvek Datei nicht bestätigt wurde\n"},
+    TextEntry{1151, "Run \"zarvek-grid --help\" for the usage.",
+              "\"zarvek-grid --help\" zeigt den Aufruf."},
+    TextEntry{1152, "No command given.", "Kein Befehl angegeben."},
+    TextEntry{1153, "Unknown command \"%1\".", "Unbekannter Befehl \"%1\"."},
+    TextEntry{1154, "The command %1 has no option \"%2\".",
+              "Der Befehl %1 hat keine Option \"%2\"."},
+    TextEntry{1155, "The option %1 needs a value.", "Die Option %1 braucht einen Wert."},
+    TextEntry{1156, "The option %1 takes no value.", "Die Option %1 nimmt keinen Wert."},
+    TextEntry{1157, "The option %1 is given more than once.",
+              "Die Option %1 ist mehr als einmal angegeben."},
+    TextEntry{1158, "Unexpected argument \"%1\".", "Unerwartetes Argument \"%1\"."},
+    TextEntry{1159, "The option %1 is missing.", "Die Option %1 fehlt."},
+    TextEntry{1160, "%1 needs six values X,Y,Z,I,J,K separated by commas; \"%2\" holds %3.",
+              "%1 braucht sechs durch Kommas getrennte Werte X,Y,Z,I,J,K; \"%2\" enthält %3."},
+    TextEntry{1161, "%1: value %2 (%3) is empty.", "%1: Wert %2 (%3) ist leer."},
+    TextEntry{1162,
+              "%1: value %2 (%3) \"%4\" is not a number. Write digits with \".\" as the decimal "
+              "separator, no digit grouping and at most a leading \"-\".",
+              "%1: Wert %2 (%3) \"%4\" ist keine Zahl. Schreiben Sie Ziffern mit \".\" als "
+              "Dezimaltrennzeichen, ohne Tausendertrennzeichen und höchstens mit einem \"-\" "
+              "am Anfang."},
+    TextEntry{1163,
+              "--probe: \"%1\" is not a number. Write digits with \".\" as the decimal separator, "
+              "no digit grouping and at most a leading \"-\".",
+              "--probe: \"%1\" ist keine Zahl. Schreiben Sie Ziffern mit \".\" als "
+              "Dezimaltrennzeichen, ohne Tausendertrennzeichen und höchstens mit einem \"-\" "
+              "am Anfang."},
+    TextEntry{1164, "The value of %1 is empty.", "Der Wert von %1 ist leer."},
+    TextEntry{1165, "Not accepted; --accept-spread accepts this pattern anyway.",
+              "Nicht angenommen; mit --accept-spread wird diese Anordnung trotzdem angenommen."},
+    TextEntry{1166, "Accepted with --accept-spread.", "Mit --accept-spread angenommen."},
+    TextEntry{1167, " [y/N] ", " [j/N] "},
+    TextEntry{1168,
+              "The grid file %1 exists and was not replaced; nothing was written. Give --yes to "
+              "replace it, or run the command in a terminal to be asked.",
+              "Die Zarvek Datei %1 besteht bereits und wurde nicht ersetzt; es wurde nichts "
+              "geschrieben. Mit --yes wird sie ersetzt, in einem Terminal wird nachgefragt."},
+    TextEntry{1169, "The grid file %1 was not replaced; nothing was written.",
+              "Die Zarvek Datei %1 wurde nicht ersetzt; es wurde nichts geschrieben."},
+    TextEntry{1170,
+              "The part name contains a line break, which a grid file cannot hold. Nothing was "
+              "written.",
+              "Der Name des Werkstücks enthält einen Zeilenumbruch, den eine Zarvek Datei nicht "
+              "aufnehmen kann. Es wurde nichts geschrieben."},
+    TextEntry{1171,
+              "The Zarvek file %1 already holds 32767 parts, the most a Zarvek file can hold. The "
+              "part was not added; nothing was written.",
+              "Die Zarvek Datei %1 enthält bereits 32767 Werkstücke, mehr kann eine Zarvek Datei "
+              "nicht aufnehmen. Das Werkstück wurde nicht hinzugefügt; es wurde nichts "
+              "geschrieben."},
+    TextEntry{1172, "Zarvek File Full", "Zarvek Datei voll"},
+    TextEntry{1173, "No installed grid file is known, so nothing was done. Name the file with %1.",
+              "Keine installierte Zarvek Datei bekannt; es wurde nichts getan. Geben Sie die "
+              "Datei mit %1 an."},
+    TextEntry{1174, "The grid file %1 was written.", "Die Zarvek Datei %1 wurde geschrieben."},
+    TextEntry{1175, "Grid file: %1", "Zarvek Datei: %1"},
+    TextEntry{1176, "Header: %1 parts, tolerance %2, probe diameter %3",
+              "Kopfzeile: %1 Werkstücke, Toleranz %2, Tasterdurchmesser %3"},
+    TextEntry{1177, "Parts found: %1", "Gefundene Werkstücke: %1"},
+    TextEntry{1178, "Part %1 \"%2\": lengths 1-2 %3, 2-3 %4, 3-1 %5",
+              "Werkstück %1 \"%2\": Längen 1-2 %3, 2-3 %4, 3-1 %5"},
+    TextEntry{1179, "No problems found.", "Keine Probleme gefunden."},
+    TextEntry{1180, "Problems found: %1", "Gefundene Probleme: %1"},
+    TextEntry{1181,
+              "Part %1 \"%2\", seat %3: the direction has the length %4, not 1 (the wizard "
+              "stores unit vectors).",
+              "Werkstück %1 \"%2\", Punkt %3: die Richtung hat die Länge %4, nicht 1 (der "
+              "Assistent speichert Einheitsvektoren)."},
+    TextEntry{1182,
+              "Part %1 \"%2\": more than two of its lengths match lengths of the parts before "
+              "it; Add would have refused it.",
+              "Werkstück %1 \"%2\": mehr als 2 seiner Längen sind bereits in den Werkstücken "
+              "davor vorhanden; Hinzufügen hätte es abgelehnt."},
+    TextEntry{1183, "The header says %1 parts, but the file holds %2.",
+              "Die Kopfzeile nennt %1 Werkstücke, die Datei enthält aber %2."},
+    TextEntry{1184, "Line 1 holds no \"$\", so the file is no grid file.",
+              "Zeile 1 enthält kein \"$\"; die Datei ist keine Zarvek Datei."},
+    TextEntry{1185, "The command could not be completed.\n%1",
+              "Der Befehl konnte nicht ausgeführt werden.\n%1"},
+};
+
+}  // namespace
+
+// Texts of the command-line tool, ids 1150 to 1199.
+std::span<const TextEntry> CliTexts() {
+    return kCliTexts;
+}
+
+}  // namespace zarvek

@@ -1,0 +1,91 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+#include "window/qt/qt_dialogs.h"
+#include "window/qt/toolbar_pictures.h"
+#include "window_fixture.h"
+
+namespace zarvek {
+namespace {
+
+// Runs `inspect` on the message box once it is open, then presses `press` in it.
+void WhenBoxOpens(const std::function<void(QMessageBox&)>& inspect,
+                  QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        inspect(*box);
+        box->button(press)->click();
+    });
+}
+
+TEST(QtDialogs, BoxWithoutTitleCarriesTheApplicationTitleInEveryLanguage) {
+    QtDialogs dialogs(Language::German);
+    WhenBoxOpens(
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), "Zarvek File Wizard");
+            EXPECT_EQ(box.text(), "Der Verktor von Punkt 1 ist kein Vektor");
+            EXPECT_EQ(box.icon(), QMessageBox::Information);
+        },
+        QMessageBox::Ok);
+    EXPECT_EQ(dialogs.Ask(Message{"Der Verktor von Punkt 1 ist kein Vektor", "", Buttons::Ok,
+                                  Icon::Information, Answer::Ok}),
+              Answer::Ok);
+}
+
+TEST(QtDialogs, SpreadQuestionOffersYesNoCancelWithYesAsDefault) {
+    QtDialogs dialogs(Language::English);
+    WhenBoxOpens(
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), "Insufficient Spread");
+            EXPECT_EQ(box.standardButtons(),
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+            EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        },
+        QMessageBox::Cancel);
+    EXPECT_EQ(dialogs.Ask(Message{"Too NarrowContinue Anyway?", "Insufficient Spread",
+                                  Buttons::YesNoCancel, Icon::None, Answer::Yes}),
+              Answer::Cancel);
+}
+
+TEST(QtDialogs, PromptIsShownAsPlainTextWithItsLineBreaks) {
+    QtDialogs dialogs(Language::English);
+    WhenBoxOpens(
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
+            EXPECT_EQ(box.text(), "<b>C:\\Arm</b> \t\nnext");
+            EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        },
+        QMessageBox::Ok);
+    dialogs.Ask(Message{"<b>C:\\Arm</b> \t\r\nnext", "T", Buttons::Ok, Icon::Critical, Answer::Ok});
+}
+
+TEST(QtDialogs, FileFilterIsTheDescriptionWhenItEndsWithThePattern) {
+    EXPECT_EQ(FileDialogFilter(".dat  Files (*.dat)", "*.dat"), ".dat  Files (*.dat)");
+    EXPECT_EQ(FileDialogFilter("Grid files", "*.dat"), "Grid files (*.dat)");
+}
+
+TEST(ToolbarPictures, GreyedPicturesHaveNoColour) {
+    for (const QPixmap& picture : DrawToolbarPictures(2.0)) {
+        const QImage greyed = Greyed(picture).toImage().convertToFormat(QImage::Format_ARGB32);
+        bool drawn = false;
+        for (int y = 0; y < greyed.height(); ++y) {
+            for (int x = 0; x < greyed.width(); ++x) {
+                const QRgb pixel = greyed.pixel(x, y);
+                drawn = drawn || qAlpha(pixel) > 0;
+                if (qAlpha(pixel) > 32) {
+                    EXPECT_NEAR(qRed(pixel), qGreen(pixel), 1);
+                    EXPECT_NEAR(qGreen(pixel), qBlue(pixel), 1);
+                }
+            }
+        }
+        EXPECT_TRUE(drawn);
+    }
+}
+
+}  // namespace
+}  // namespace zarvek

@@ -1,0 +1,117 @@
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "window_fixture.h"
+
+namespace zarvek {
+namespace {
+
+class WriteGateTest : public WindowTest {
+  protected:
+    // The four controls that show the gate, and the menu entry Add that follows it.
+    void ExpectGate(bool open) {
+        const MainControls& c = window->controls();
+        EXPECT_EQ(c.cmdMakeGridFile->isEnabled(), open);
+        EXPECT_EQ(c.cmdAddToGridFile->isEnabled(), open);
+        EXPECT_EQ(c.toolbarButtons[3]->isEnabled(), open);
+        EXPECT_EQ(c.mnuAddToGridFile->isEnabled(), open);
+        EXPECT_EQ(!c.lblPatternIsGood->isHidden(), open);
+    }
+
+    void StartWithPassedPattern() {
+        Start();
+        window->FileNew();
+        FillPassingPattern();
+        QTest::mouseClick(window->controls().cmdCheckPattern, Qt::LeftButton);
+        ExpectGate(true);
+    }
+
+    std::string ReadInstalledFile() const {
+        std::ifstream in(window->gridFilePath(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+TEST_F(WriteGateTest, PassedCheckOpensItAndOneKeystrokeInThePartNameClosesIt) {
+    StartWithPassedPattern();
+    EXPECT_TRUE(dialogs.messages.empty());
+    QTest::keyClick(Box(Field::PartName), Qt::Key_X);
+    ExpectGate(false);
+}
+
+TEST_F(WriteGateTest, FailedCheckClosesIt) {
+    StartWithPassedPattern();
+    window->form().SetText(Field::K1, "0");
+    window->form().SetText(Field::K2, "0");  // seat 2 has no direction now
+    window->form().DisableWriteCommands(false);
+    window->CheckPatternClick();
+    ExpectGate(false);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "The Vector of Point One is Not a Vector");
+}
+
+TEST_F(WriteGateTest, ViewModeKeepsToolbarAddAndTheLabelAndNewClosesThem) {
+    StartWithPassedPattern();
+    WriteFile("Gridfile.dat", "$$");
+    window->controls().toolbarButtons[2]->trigger();  // "T": view the installed file
+    const MainControls& c = window->controls();
+    EXPECT_TRUE(c.toolbarButtons[3]->isEnabled());
+    EXPECT_TRUE(c.mnuAddToGridFile->isEnabled());
+    EXPECT_FALSE(c.lblPatternIsGood->isHidden());
+    EXPECT_TRUE(c.cmdMakeGridFile->isHidden());  // hidden with the form
+    EXPECT_TRUE(window->form().WriteGateOpen());
+    window->FileNew();
+    ExpectGate(false);
+}
+
+TEST_F(WriteGateTest, TabbingThroughACheckedDirectionAddsADecimalAndClosesIt) {
+    StartWithPassedPattern();
+    Box(Field::K1)->setFocus(Qt::TabFocusReason);
+    Box(Field::I2)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Box(Field::K1)->text(), "1.000000");
+    ExpectGate(false);
+}
+
+TEST_F(WriteGateTest, FailureUnlocksLockedFields) {
+    Start();
+    window->FileNew();
+    window->form().LockInputFields(true);
+    EXPECT_TRUE(Box(Field::PartName)->isReadOnly());
+    EXPECT_TRUE(Box(Field::K3)->isReadOnly());
+    window->CheckPatternClick();  // no part name: blank test fails
+    EXPECT_FALSE(Box(Field::PartName)->isReadOnly());
+    EXPECT_FALSE(Box(Field::K3)->isReadOnly());
+}
+
+TEST_F(WriteGateTest, MakeButtonWritesTheInstalledFileAndLeavesTheWindowAsItWas) {
+    StartWithPassedPattern();
+    QTest::mouseClick(window->controls().cmdMakeGridFile, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.messages.empty());  // no file yet: no replace prompt
+    EXPECT_NE(ReadInstalledFile().find("Part Bracket"), std::string::npos);
+    ExpectGate(true);
+    EXPECT_EQ(Box(Field::K1)->text(), "1.00000");
+}
+
+TEST_F(WriteGateTest, AddRunsFromButtonMenuAndToolbarOnlyWhileOpen) {
+    StartWithPassedPattern();
+    window->MakeGridFileClick();
+    const std::string one = ReadInstalledFile();
+    // The same part again: more than two lengths match, refused, and the gate closes.
+    window->controls().toolbarButtons[3]->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Redundant Lengths!");
+    ExpectGate(false);
+    EXPECT_EQ(ReadInstalledFile(), one);
+
+    // Closed: the menu entry and the toolbar button do nothing.
+    window->AddToGridFile();
+    window->ToolbarButtonClick("T+");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zarvek

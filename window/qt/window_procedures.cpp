@@ -1,0 +1,163 @@
+#include "window/qt/window_procedures.h"
+
+#include <QAbstractButton>
+#include <QMenuBar>
+#include <algorithm>
+#include <optional>
+
+#include "form/control_tags.h"
+#include "form/view_layout.h"
+
+namespace zarvek {
+namespace {
+
+QString TagOf(const QObject& control) {
+    return control.property("Tag").toString();
+}
+
+std::optional<QString> TextOf(std::optional<std::int16_t> id, Language language) {
+    if (!id || !HasString(*id)) {
+        return std::nullopt;
+    }
+    return QString::fromStdString(LookupString(*id, language));
+}
+
+std::optional<QString> WholeIdText(const QString& text, Language language) {
+    return TextOf(WholeNumberId(text.toStdString()), language);
+}
+
+std::optional<QString> LeadingIdText(const QString& text, Language language) {
+    const std::int16_t id = LeadingNumberId(text.toStdString());
+    return id > 0 ? TextOf(id, language) : std::nullopt;
+}
+
+void LoadCaption(QObject& control, Language language) {
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        if (const auto text = WholeIdText(TagOf(control), language)) {
+            label->setText(*text);
+        }
+    } else if (auto* menu = qobject_cast<QMenu*>(&control)) {
+        if (const auto text = WholeIdText(menu->title(), language)) {
+            menu->setTitle(*text);
+        }
+    } else if (auto* item = qobject_cast<QAction*>(&control)) {
+        if (const auto text = WholeIdText(item->text(), language)) {
+            item->setText(*text);
+        }
+    } else if (auto* toolbar = qobject_cast<QToolBar*>(&control)) {
+        for (QAction* button : toolbar->actions()) {
+            if (const auto text = WholeIdText(button->toolTip(), language)) {
+                button->setToolTip(*text);
+            }
+        }
+    } else {
+        // Only buttons have a caption among the other controls; text boxes, the viewer and the
+        // image lists have none, so their step is skipped.
+        auto* button = qobject_cast<QAbstractButton*>(&control);
+        if (const auto text = LeadingIdText(TagOf(control), language); text && button) {
+            button->setText(*text);
+        }
+        if (auto* widget = qobject_cast<QWidget*>(&control)) {
+            if (const auto tip = LeadingIdText(widget->toolTip(), language)) {
+                widget->setToolTip(*tip);
+            }
+        }
+    }
+}
+
+// The inner area of the window is everything below the menu bar; the viewer and its label live
+// on the central widget, which starts below the toolbar. Converts from the one to the other.
+struct InnerArea {
+    QSize sizePixels;
+    QPoint centralOffset;  // where the central widget's origin lies in the inner area
+};
+
+InnerArea InnerAreaOf(FrmMain& form) {
+    const QMenuBar* menuBar = form.menuBar();
+    const int top = menuBar != nullptr && menuBar->isVisibleTo(&form) && !menuBar->isNativeMenuBar()
+                        ? menuBar->geometry().bottom() + 1
+                        : 0;
+    const QRect central = form.centralWidget()->geometry();
+    return InnerArea{QSize(form.width(), form.height() - top),
+                     QPoint(central.x(), central.y() - top)};
+}
+
+void LayOutViewer(FrmMain& form) {
+    const MainControls& c = form.controls();
+    const InnerArea inner = InnerAreaOf(form);
+    const double dpiX = form.logicalDpiX();
+    const double dpiY = form.logicalDpiY();
+    const ViewLayout layout = ComputeViewLayout(PixelsToTwips(inner.sizePixels.width(), dpiX),
+                                                PixelsToTwips(inner.sizePixels.height(), dpiY));
+    const auto toCentral = [&](int leftTwips, int topTwips) {
+        return QPoint(TwipsToPixels(leftTwips, dpiX) - inner.centralOffset.x(),
+                      std::max(0, TwipsToPixels(topTwips, dpiY) - inner.centralOffset.y()));
+    };
+    // The viewer area: the text viewer and the parts table on their two tabs.
+    c.tabOpenExist->setGeometry(QRect(toCentral(layout.viewer.left, layout.viewer.top),
+                                      QSize(TwipsToPixels(layout.viewer.width, dpiX),
+                                            TwipsToPixels(layout.viewer.height, dpiY))));
+    c.tabOpenExist->raise();
+    c.lblOpenExist->move(toCentral(layout.labelLeft, layout.labelTop));
+    c.lblOpenExist->setText(QString::fromStdString(form.gridFilePath()));
+    c.lblOpenExist->adjustSize();
+    c.lblOpenExist->raise();
+}
+
+}  // namespace
+
+void LoadCaptions(FrmMain& form, Language language) {
+    if (const auto title = WholeIdText(TagOf(form), language)) {
+        form.setWindowTitle(*title);
+    }
+    for (QObject* control : form.controls().controlOrder) {
+        LoadCaption(*control, language);
+    }
+}
+
+void SetWindowMode(FrmMain& form, std::int16_t mode) {
+    if (mode != kStartupMode && mode != kInputMode && mode != kViewMode) {
+        return;
+    }
+    for (QObject* control : form.controls().controlOrder) {
+        auto* widget = qobject_cast<QWidget*>(control);
+        const std::optional<ControlGroup> group = ClassifyTag(TagOf(*control).toStdString(), mode);
+        if (widget == nullptr || !group) {
+            continue;
+        }
+        const bool shown = (mode == kInputMode && *group == ControlGroup::Input) ||
+                           (mode == kViewMode && *group == ControlGroup::View);
+        widget->setVisible(shown);
+        widget->setEnabled(shown);
+    }
+    if (mode == kViewMode) {
+        LayOutViewer(form);
+    }
+}
+
+void DisableWriteCommands(FrmMain& form, bool disable) {
+    form.form().DisableWriteCommands(disable);
+}
+
+void LockInputFields(FrmMain& form, bool lock) {
+    form.form().LockInputFields(lock);
+}
+
+void ShowWriteGate(const MainControls& controls, bool open) {
+    controls.cmdMakeGridFile->setEnabled(open);
+    controls.cmdAddToGridFile->setEnabled(open);
+    controls.toolbarButtons[3]->setEnabled(open);
+    controls.mnuAddToGridFile->setEnabled(open);
+    controls.lblPatternIsGood->setVisible(open);
+}
+
+void ShowInputLock(const MainControls& controls, bool locked) {
+    for (QObject* control : controls.controlOrder) {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        if (box != nullptr && TagOf(*box) == QLatin1String("Input")) {
+            box->setReadOnly(locked);
+        }
+    }
+}
+
+}  // namespace zarvek
