@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 #include "storage/host_library.h"
 #include "storage/installation_folder.h"
 #include "storage_test_support.h"
@@ -48,10 +49,7 @@ TEST_F(InstalledHostWin32, WriteIsPushedToTheInstalledLibraryNotToAPlantedOne) {
     InstallFakeHost(current.path(), FakeHost::WithoutPush);
     const ScopedCurrentFolder inside(current.path());
     PushLog pushes;
-    SilentDialogs dialogs;
-    EXPECT_EQ(
-        WriteGridFile(WorkedExample(), armdata.File("Gridfile.dat"), dialogs, Language::English),
-        WriteOutcome::Written);
+    GridFileWrite(WorkedExample(), GridFileLock(armdata.File("Gridfile.dat"))).Store();
     EXPECT_EQ(pushes.Calls(), 1);
 }
 
