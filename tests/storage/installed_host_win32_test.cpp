@@ -33,9 +33,9 @@ class InstalledHostWin32 : public testing::Test {
 };
 
 TEST_F(InstalledHostWin32, EntryWrittenByA32BitInstallerIsFound) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), folder_ + "\\Armdata\\");
-    EXPECT_TRUE(dialogs.asked().empty());
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, folder_ + "\\Armdata\\");
+    EXPECT_FALSE(lookup.keyMissing);
     const auto folders = HostLibraryFolders();
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders.front(), folder_);
