@@ -9,6 +9,8 @@
 #include "form/form_model.h"
 #include "form/write_commands.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 #include "storage/host_library.h"
 
 namespace zarvek {
@@ -37,10 +39,9 @@ void BM_WriteGridFile(benchmark::State& state) {
     const bench::ScratchFolder folder;
     const std::string path = folder.File("Gridfile.dat");
     const GridFile gridFile = bench::SpreadOutGridFile(static_cast<int>(state.range(0)));
-    SilentDialogs yes;  // the replace prompt's default is Yes
     HostLibrary noHost([] { return std::vector<std::string>{}; });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WriteGridFile(gridFile, path, yes, Language::English, noHost));
+        GridFileWrite(gridFile, GridFileLock(path)).Store(noHost);
     }
     state.SetComplexityN(state.range(0));
 }

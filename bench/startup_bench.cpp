@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "form/armdata_folder.h"
 #include "platform/interface_language.h"
-#include "storage/installation_folder.h"
 #include "strings/string_table.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/startup.h"

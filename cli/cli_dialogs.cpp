@@ -21,7 +21,6 @@ Answer CliDialogs::Ask(const Message& message) {
         message.title == LookupString(kInsufficientSpreadTitle, language_)) {
         return AskSpread(message);
     }
-    ++shown_;
     terminal_.Err(MessageLines(message));
     switch (message.buttons) {
         case Buttons::Ok:
@@ -43,7 +42,6 @@ Answer CliDialogs::AskReplace(const Message& message) {
         replace_ = Replace::NoTerminal;
         return Answer::No;
     }
-    ++shown_;
     // In a terminal Enter means No, unlike the window's default button: a script's stray newline
     // must not replace a file.
     terminal_.Err(WithNewlines(message.prompt) + LookupString(kCliReplaceAnswers, language_));
@@ -57,7 +55,6 @@ Answer CliDialogs::AskReplace(const Message& message) {
 }
 
 Answer CliDialogs::AskSpread(const Message& message) {
-    ++shown_;
     // The window asks "<verdict>Continue Anyway?"; here the flag answers, so only the verdict is
     // printed, followed by what the flag did or would do.
     std::string verdict = message.prompt;

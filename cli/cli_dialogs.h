@@ -44,8 +44,6 @@ class CliDialogs final : public Dialogs {
     }
 
     Replace replace() const { return replace_; }
-    // The number of boxes shown (printed) so far.
-    int shown() const { return shown_; }
 
   private:
     Answer AskReplace(const Message& message);
@@ -55,7 +53,6 @@ class CliDialogs final : public Dialogs {
     Language language_;
     Flags flags_;
     Replace replace_ = Replace::NotAsked;
-    int shown_ = 0;
 };
 
 // Whether a typed answer means Yes: "y", "yes", "j" or "ja", in any letter case, blanks around

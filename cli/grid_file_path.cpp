@@ -1,6 +1,7 @@
 #include "cli/grid_file_path.h"
 
 #include "cli/terminal_text.h"
+#include "form/armdata_folder.h"
 #include "form/placeholders.h"
 #include "platform/file_system.h"
 #include "storage/installation_folder.h"
@@ -15,14 +16,13 @@ std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>&
     if (given) {
         return given;
     }
-    const int shownBefore = dialogs.shown();
-    const std::string folder = QueryArmdataFolder(dialogs);
-    if (!folder.empty()) {
-        return GridFilePathIn(folder);
+    // The warning is printed for every failure, not only for a missing key: the tool has no
+    // current folder to fall back on.
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    if (!lookup.folder.empty()) {
+        return GridFilePathIn(lookup.folder);
     }
-    if (dialogs.shown() == shownBefore) {
-        dialogs.Ask(MissingRegistryEntryMessage());
-    }
+    dialogs.Ask(MissingRegistryEntryMessage());
     terminal.Err(
         Line(FillPlaceholders(LookupString(kCliNoInstalledFileKnown, language), {howToName})));
     return std::nullopt;

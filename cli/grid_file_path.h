@@ -10,11 +10,11 @@
 namespace zarvek::cli {
 
 // The grid file a command works on: `given` when the command line names one (the registry is
-// then not consulted), otherwise the installed grid file in the folder QueryArmdataFolder finds
-// (it prints the registry warning through `dialogs` when the installation key is missing).
+// then not consulted), otherwise the installed grid file in the folder ReadArmdataFolder finds.
 // Where no folder is found, the tool does not fall back to the current folder: the registry
-// warning is printed (also where the lookup itself said nothing), then that no installed grid
-// file is known and that `howToName` names one; the result is then nothing.
+// warning (MissingRegistryEntryMessage) is printed once through `dialogs`, whatever the failure,
+// then that no installed grid file is known and that `howToName` names one; the result is then
+// nothing.
 std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>& given,
                                                CliDialogs& dialogs, Terminal& terminal,
                                                Language language, std::string_view howToName);

@@ -29,7 +29,7 @@ set(zarvek_german_ui LANG=set:de_DE.UTF-8 LC_ALL=unset: LC_MESSAGES=unset: LANGU
                      ZARVEK_EXPECTED_UI_LANGUAGE=set:German)
 # With the language test, the registry box that stays English whatever the interface language.
 set(zarvek_german_tests InterfaceLanguageWin32.CaptionsIgnoreUserUiLanguage
-                        InstallationEntryWin32.MissingKeyShowsTheFixedEnglishBoxOnce)
+                        QueryArmdataFolderWin32.MissingKeyShowsTheFixedEnglishBoxOnce)
 list(JOIN zarvek_german_tests ":" zarvek_german_filter)
 add_test(NAME zarvek_tests_german_ui
          COMMAND zarvek_tests --gtest_color=no --gtest_filter=${zarvek_german_filter})

@@ -1,5 +1,6 @@
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include "common/number_text.h"
 #include "form/busy_message.h"
@@ -7,6 +8,7 @@
 #include "form/existing_file.h"
 #include "form/placeholders.h"
 #include "form/read_fields.h"
+#include "form/write_after_asking.h"
 #include "form/write_commands.h"
 #include "model/grid_file.h"
 #include "pattern/checks.h"
@@ -99,10 +101,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
         return WriteCommandOutcome::Failed;
     }
     try {
-        const WriteOutcome written =
-            WriteGridFile(*gridFile, *lock, context.dialogs, context.language);
-        return written == WriteOutcome::Written ? WriteCommandOutcome::Written
-                                                : WriteCommandOutcome::Declined;
+        return WriteAfterAsking(*gridFile, std::move(*lock), context);
     } catch (const std::exception& error) {
         ShowWriteError(context, error);
         return WriteCommandOutcome::WriteFailed;

@@ -3,9 +3,9 @@
 #include "form/busy_message.h"
 #include "form/command_messages.h"
 #include "form/read_fields.h"
+#include "form/write_after_asking.h"
 #include "form/write_commands.h"
 #include "model/grid_file.h"
-#include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
 
 namespace zarvek {
@@ -37,11 +37,9 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
     }
 
     try {
-        const GridFileLock lock(context.gridFilePath, context.lockWait);
-        const WriteOutcome written =
-            WriteGridFile(gridFile, lock, context.dialogs, context.language);
-        return written == WriteOutcome::Written ? WriteCommandOutcome::Written
-                                                : WriteCommandOutcome::Declined;
+        // Taken before the question, so that no other writer changes the file it asks about.
+        return WriteAfterAsking(gridFile, GridFileLock(context.gridFilePath, context.lockWait),
+                                context);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return WriteCommandOutcome::Busy;

@@ -23,9 +23,9 @@ std::string Seconds(std::chrono::milliseconds duration) {
     return text;
 }
 
-LockFile OpenLockFile(const std::string& gridFilePath) {
+std::unique_ptr<LockFile> OpenLockFile(const std::string& gridFilePath) {
     try {
-        return LockFile(LockPathFor(gridFilePath));
+        return std::make_unique<LockFile>(LockPathFor(gridFilePath));
     } catch (const FileSystemError& error) {
         throw GridFileError("The grid file " + Quoted(gridFilePath) +
                             " was not written and nothing was changed: " + error.what() + ".");
@@ -50,7 +50,7 @@ GridFileLock::GridFileLock(const std::string& gridFilePath, std::chrono::millise
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         try {
-            if (file_.TryLock()) {
+            if (file_->TryLock()) {
                 return;
             }
         } catch (const FileSystemError& error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "platform/file_lock.h"
@@ -31,7 +32,9 @@ class GridFileBusyError : public GridFileError {
 // before it looks at the file (Add before reading, Make before asking to replace) and keeps it
 // until the new file is in place, so that two writers (two windows, the window and the
 // command-line tool) never both read the same file and each write back their own version, and
-// never share the fixed temporary file. A holder that dies loses the lock at once.
+// never share the fixed temporary file. A holder that dies loses the lock at once. The lock may be
+// handed on (moved), as Make and Add hand it to the write (GridFileWrite); a lock moved from
+// holds nothing.
 class GridFileLock {
   public:
     // Takes the lock, waiting for another holder up to `wait` (polling every few milliseconds;
@@ -40,8 +43,8 @@ class GridFileLock {
     // folder does not exist or is not writable); nothing has been touched then.
     explicit GridFileLock(const std::string& gridFilePath,
                           std::chrono::milliseconds wait = kGridFileLockWait);
-    GridFileLock(const GridFileLock&) = delete;
-    GridFileLock& operator=(const GridFileLock&) = delete;
+    GridFileLock(GridFileLock&&) noexcept = default;
+    GridFileLock& operator=(GridFileLock&&) noexcept = default;
     // Drops the lock. The lock file stays.
     ~GridFileLock() = default;
 
@@ -50,7 +53,7 @@ class GridFileLock {
 
   private:
     std::string gridFilePath_;
-    LockFile file_;
+    std::unique_ptr<LockFile> file_;
 };
 
 }  // namespace zarvek

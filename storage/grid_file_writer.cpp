@@ -1,14 +1,13 @@
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/number_text.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/utf8.h"
 #include "storage/grid_file_format.h"
-#include "storage/grid_file_io.h"
-#include "storage/grid_file_lock.h"
-#include "storage/host_library.h"
+#include "storage/grid_file_writer.h"
 #include "storage/safe_write.h"
 
 namespace zarvek {
@@ -72,17 +71,7 @@ std::string ProbeDiameterText(float probeDiameter) {
     }
 }
 
-Message ReplacePrompt(Language language) {
-    Message message;
-    message.prompt = LookupString(kReplaceInstalledGridFile, language);
-    message.title = LookupString(kFileExistsTitle, language);
-    message.buttons = Buttons::YesNo;
-    message.icon = Icon::None;
-    message.defaultButton = Answer::Yes;
-    return message;
-}
-
-// Everything that can be wrong with the content is found before the operator is asked.
+// Everything that can be wrong with the content is found before the caller can ask the operator.
 std::string CheckedBytes(const GridFile& gridFile, const std::string& path) {
     try {
         return GridFileBytes(gridFile);
@@ -91,24 +80,14 @@ std::string CheckedBytes(const GridFile& gridFile, const std::string& path) {
     }
 }
 
-// Asks before replacing and stores `bytes` at `path`; the caller holds the grid file's lock.
-WriteOutcome Store(const std::string& bytes, const std::string& path, Dialogs& dialogs,
-                   Language language) {
+// Whether a file is at `path` for the write to replace; a folder there cannot be replaced.
+bool FileToReplace(const std::string& path) {
     if (IsFolder(path)) {
         throw GridFileError("The grid file " + Quoted(path) +
                             " was not written and nothing was changed: a folder of that name is "
                             "in its place.");
     }
-    if (PathExists(path) && dialogs.Ask(ReplacePrompt(language)) != Answer::Yes) {
-        return WriteOutcome::Declined;
-    }
-    try {
-        WriteFileSafely(path, bytes);
-    } catch (const FileSystemError& error) {
-        throw GridFileError("The grid file " + Quoted(path) +
-                            " was not written and nothing was changed: " + error.what() + ".");
-    }
-    return WriteOutcome::Written;
+    return PathExists(path);
 }
 
 }  // namespace
@@ -143,38 +122,24 @@ std::string GridFileBytes(const GridFile& gridFile) {
     return IsAscii(text) ? text : Utf8ToAnsi(text);
 }
 
-WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
-                           Language language) {
-    return WriteGridFile(gridFile, path, dialogs, language, InstalledHostLibrary());
-}
+GridFileWrite::GridFileWrite(const GridFile& gridFile, GridFileLock lock)
+    : lock_(std::move(lock)),
+      bytes_(CheckedBytes(gridFile, lock_.GridFilePath())),
+      replacesAFile_(FileToReplace(lock_.GridFilePath())) {}
 
-WriteOutcome WriteGridFile(const GridFile& gridFile, const std::string& path, Dialogs& dialogs,
-                           Language language, HostLibrary& hostLibrary) {
-    const std::string bytes = CheckedBytes(gridFile, path);
-    WriteOutcome outcome = WriteOutcome::Declined;
+void GridFileWrite::Store(HostLibrary& hostLibrary) {
     {
-        const GridFileLock lock(path);
-        outcome = Store(bytes, path, dialogs, language);
+        // Dropped at the end of the write, whatever its end: the push needs no lock.
+        const GridFileLock held = std::move(lock_);
+        const std::string& path = held.GridFilePath();
+        try {
+            WriteFileSafely(path, bytes_);
+        } catch (const FileSystemError& error) {
+            throw GridFileError("The grid file " + Quoted(path) +
+                                " was not written and nothing was changed: " + error.what() + ".");
+        }
     }
-    if (outcome == WriteOutcome::Written) {
-        hostLibrary.PushArmSpecs();
-    }
-    return outcome;
-}
-
-WriteOutcome WriteGridFile(const GridFile& gridFile, const GridFileLock& lock, Dialogs& dialogs,
-                           Language language) {
-    return WriteGridFile(gridFile, lock, dialogs, language, InstalledHostLibrary());
-}
-
-WriteOutcome WriteGridFile(const GridFile& gridFile, const GridFileLock& lock, Dialogs& dialogs,
-                           Language language, HostLibrary& hostLibrary) {
-    const std::string& path = lock.GridFilePath();
-    const WriteOutcome outcome = Store(CheckedBytes(gridFile, path), path, dialogs, language);
-    if (outcome == WriteOutcome::Written) {
-        hostLibrary.PushArmSpecs();
-    }
-    return outcome;
+    hostLibrary.PushArmSpecs();
 }
 
 }  // namespace zarvek

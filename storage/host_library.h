@@ -41,7 +41,7 @@ class HostLibrary {
 // folders.
 std::vector<std::string> HostLibraryFolders();
 
-// The one host library of the process, used by WriteGridFile.
+// The one host library of the process, which the grid file's writers push to unless told another.
 HostLibrary& InstalledHostLibrary();
 
 }  // namespace zarvek

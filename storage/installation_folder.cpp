@@ -5,32 +5,22 @@
 
 namespace zarvek {
 
-Message MissingRegistryEntryMessage() {
-    Message message;
-    message.prompt =
-        "ERROR: Cannot Find Registry Entry For Active Armdata Folder!\r\n"
-        "Ensure Quadrel Is Correctly Installed.";
-    message.title = "Error";
-    message.buttons = Buttons::Ok;
-    message.icon = Icon::Exclamation;
-    message.defaultButton = Answer::Ok;
-    return message;
-}
-
-std::string QueryArmdataFolder(Dialogs& dialogs) {
+ArmdataFolderLookup ReadArmdataFolder() {
     const RegistryLookup entry = ReadInstallationEntry();
+    ArmdataFolderLookup lookup;
     switch (entry.status) {
         case RegistryLookup::Status::KeyMissing:
-            dialogs.Ask(MissingRegistryEntryMessage());
-            return {};
+            lookup.keyMissing = true;
+            return lookup;
         case RegistryLookup::Status::NoText:
-            return {};
+            return lookup;
         case RegistryLookup::Status::Text:
             break;
     }
     // The value is taken as it stands: a trailing separator is not removed.
     const char separator = FolderSeparator();
-    return entry.text + separator + "Armdata" + separator;
+    lookup.folder = entry.text + separator + "Armdata" + separator;
+    return lookup;
 }
 
 }  // namespace zarvek

@@ -2,18 +2,20 @@
 
 #include <string>
 
-#include "common/dialogs.h"
-
 namespace zarvek {
 
-// The host software's Armdata folder from its installation entry in the registry, ending in the
-// platform's folder separator ("C:\Arm\Host\Armdata\", "/opt/arm/Armdata/"), or empty on every
-// failure. A missing key shows the fixed English registry warning through `dialogs` first.
-std::string QueryArmdataFolder(Dialogs& dialogs);
+// What the host software's installation entry in the registry says about its Armdata folder.
+struct ArmdataFolderLookup {
+    // The folder, ending in the platform's folder separator ("C:\Arm\Host\Armdata\",
+    // "/opt/arm/Armdata/"), or empty on every failure.
+    std::string folder;
+    // The installation key itself is missing or cannot be read: the one failure the operator is
+    // told about, by the caller.
+    bool keyMissing = false;
+};
 
-// The fixed English box QueryArmdataFolder shows when the installation key is missing: "Error",
-// OK, exclamation icon, in English whatever the interface language.
-Message MissingRegistryEntryMessage();
+// Reads the installation entry silently. Never fails: every failure gives an empty folder.
+ArmdataFolderLookup ReadArmdataFolder();
 
 // The installed grid-file path: the folder immediately followed by "Gridfile.dat".
 inline std::string GridFilePathIn(const std::string& armdataFolder) {

@@ -9,10 +9,14 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "form/check_pattern.h"
 #include "recording_dialogs.h"
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/host_library.h"
+#include "storage/storage_test_support.h"
 
 namespace zarvek {
 namespace {
@@ -27,6 +31,7 @@ constexpr std::array<const char*, 18> kOtherSeats = {
 class WriteCommandsTest : public testing::Test {
   protected:
     WriteCommandsTest() {
+        testing_support::InstallFakeHost(install_.path());
         std::random_device random;
         folder_ = std::filesystem::temp_directory_path() /
                   ("zarvek-form-" + std::to_string(random()) + std::to_string(random()));
@@ -70,9 +75,13 @@ class WriteCommandsTest : public testing::Test {
     }
 
     std::filesystem::path folder_;
+    testing_support::TemporaryFolder install_;
+    testing_support::PushLog pushes_;
+    HostLibrary host_{[this] { return std::vector<std::string>{install_.path().string()}; }};
     testing_support::RecordingDialogs dialogs;
     FormModel form{dialogs};
-    CommandContext context{dialogs, Language::English, NumberLocale{".", ","}, ""};
+    CommandContext context{dialogs, Language::English, NumberLocale{".", ","},
+                           "",      kGridFileLockWait, host_};
 };
 
 TEST_F(WriteCommandsTest, MakeWithoutAFileWritesOnePartWithoutAsking) {
@@ -86,18 +95,53 @@ TEST_F(WriteCommandsTest, MakeWithoutAFileWritesOnePartWithoutAsking) {
     EXPECT_EQ(written->sProbeDiameter, 6.0f);
     EXPECT_EQ(written->Parts.Item(1).P3, (Point{30, 80, 0}));
     EXPECT_TRUE(form.WriteGateOpen());
+    EXPECT_EQ(pushes_.Calls(), 1);
 }
 
-TEST_F(WriteCommandsTest, MakeOverAFileAnsweredNoLeavesItByteForByte) {
+TEST_F(WriteCommandsTest, MakeOverAFileAnsweredNoLeavesItByteForByteAndSkipsThePush) {
     MakeOnePart(kOtherSeats, "3", "old");
     const std::string before = Installed();
+    const auto modified = std::filesystem::last_write_time(context.gridFilePath);
+    const int pushesBefore = pushes_.Calls();
     Enter(kSeats, "6", "new");
     dialogs.answers = {Answer::No};
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Declined);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].prompt, "Do you Want to Replace the Installed GridFile?");
     EXPECT_EQ(Installed(), before);
+    EXPECT_EQ(std::filesystem::last_write_time(context.gridFilePath), modified);
+    EXPECT_EQ(pushes_.Calls(), pushesBefore);
     EXPECT_TRUE(form.WriteGateOpen());
+}
+
+TEST_F(WriteCommandsTest, ReplaceQuestionIsAskedInTheOperatorsLanguage) {
+    MakeOnePart(kOtherSeats, "3", "old");
+    Enter(kSeats, "6", "new");
+    context.language = Language::German;
+    dialogs.answers = {Answer::Yes};
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& asked = dialogs.messages[0];
+    EXPECT_EQ(asked.prompt, LookupString(1066, Language::German));
+    EXPECT_EQ(asked.title, LookupString(1067, Language::German));
+    EXPECT_EQ(asked.buttons, Buttons::YesNo);
+    EXPECT_EQ(asked.icon, Icon::None);
+    EXPECT_EQ(asked.defaultButton, Answer::Yes);
+    EXPECT_EQ(MakeGridFileObj(context.gridFilePath)->Parts.Item(1).sName, "new");
+}
+
+// The operator is not asked to replace the file with one that could not be written.
+TEST_F(WriteCommandsTest, ContentNoGridFileCanHoldIsRefusedBeforeTheQuestion) {
+    MakeOnePart(kOtherSeats, "3", "old");
+    const std::string before = Installed();
+    const int pushesBefore = pushes_.Calls();
+    Enter(kSeats, "6", "new");
+    form.SetText(Field::PartName, "A\nPart B");
+    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::WriteFailed);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Cannot Write Zarvek File");
+    EXPECT_EQ(Installed(), before);
+    EXPECT_EQ(pushes_.Calls(), pushesBefore);
 }
 
 TEST_F(WriteCommandsTest, MakeOverAFileAnsweredYesLeavesOnlyTheNewPart) {

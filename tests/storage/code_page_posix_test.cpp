@@ -4,6 +4,9 @@
 #include <string>
 
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
+#include "storage/host_library.h"
 #include "storage_test_support.h"
 
 namespace zarvek {
@@ -20,12 +23,11 @@ GridFile Named(const std::string& name) {
 TEST(GridFileCodePage, UmlautIsOneByteAndReadsBack) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");
-    SilentDialogs dialogs;
     HostLibrary noHost([] { return std::vector<std::string>{}; });
     const std::string name =
         "Halter Gr\xC3\xB6\xC3\x9F"
         "e \xC3\x84";
-    WriteGridFile(Named(name), path, dialogs, Language::English, noHost);
+    GridFileWrite(Named(name), GridFileLock(path)).Store(noHost);
     EXPECT_NE(ReadBytes(path).find("\r\nPart Halter Gr\xF6\xDF"
                                    "e \xC4\r\n"),
               std::string::npos);

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
+#include "storage/host_library.h"
 #include "storage_test_support.h"
 
 namespace zarvek {
@@ -53,9 +56,8 @@ TEST(AnsiCodePageWin32, UmlautIsOneByteOfTheCodePageAndReadsBack) {
     }
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");
-    SilentDialogs dialogs;
     HostLibrary noHost([] { return std::vector<std::string>{}; });
-    WriteGridFile(Named(kUmlautName), path, dialogs, Language::English, noHost);
+    GridFileWrite(Named(kUmlautName), GridFileLock(path)).Store(noHost);
     EXPECT_NE(ReadBytes(path).find(line), std::string::npos);
     const auto read = MakeGridFileObj(path);
     ASSERT_TRUE(read);
@@ -99,9 +101,8 @@ TEST(GridFileLineEndsWin32, WrittenFileHasCrLfBetweenLinesAndNoneAtTheEnd) {
     const Part second = SamplePart("Second", 3.25);
     gridFile.Parts.Add(second.P1, second.P2, second.P3, second.V1, second.V2, second.V3,
                        second.sName, "");
-    SilentDialogs dialogs;
     HostLibrary noHost([] { return std::vector<std::string>{}; });
-    WriteGridFile(gridFile, path, dialogs, Language::English, noHost);
+    GridFileWrite(gridFile, GridFileLock(path)).Store(noHost);
 
     const std::string bytes = ReadBytes(path);
     EXPECT_EQ(bytes, GridFileBytes(gridFile));

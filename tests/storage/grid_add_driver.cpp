@@ -5,23 +5,24 @@
 //
 // takes the grid file's lock (waiting up to 10 s), reads the file, refuses the part as Add does
 // (another probe diameter, more than two repeated lengths), appends it and writes the file back
-// with its backup, answering Yes to the replace question. The words are those of
-// "zarvek-grid add", so the tests can run either program. Numbers are read with "." as the decimal
-// separator. Exit status: 0 written, 1 refused, 2 command line not understood, 3 file problem,
-// 5 busy.
+// with its backup, as "zarvek-grid add --yes" does after the replace question. The words are those
+// of "zarvek-grid add", so the tests can run either program. Numbers are read with "." as the
+// decimal separator. Exit status: 0 written, 1 refused, 2 command line not understood, 3 file
+// problem, 5 busy.
 #include <array>
 #include <cstdio>
 #include <exception>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "common/dialogs.h"
 #include "common/number_text.h"
 #include "pattern/checks.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 #include "storage/host_library.h"
 
 namespace zarvek {
@@ -87,7 +88,7 @@ Vector VectorOf(const std::array<std::string, 6>& seat) {
 }
 
 int Add(const Request& request) {
-    const GridFileLock lock(request.file);
+    GridFileLock lock(request.file);
     std::optional<GridFile> gridFile = MakeGridFileObj(request.file);
     if (!gridFile) {
         std::fprintf(stderr, "%s is not a grid file\n", request.file.c_str());
@@ -105,9 +106,8 @@ int Add(const Request& request) {
     }
     gridFile->Parts.Add(P1, P2, P3, VectorOf(s[0]), VectorOf(s[1]), VectorOf(s[2]), request.name,
                         "");
-    SilentDialogs yes;  // the replace question's default answer is Yes
     HostLibrary noHost([] { return std::vector<std::string>{}; });
-    WriteGridFile(*gridFile, lock, yes, Language::English, noHost);
+    GridFileWrite(*gridFile, std::move(lock)).Store(noHost);
     return kWritten;
 }
 

@@ -3,13 +3,12 @@
 #include <chrono>
 #include <filesystem>
 #include <future>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
-#include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
-#include "storage/host_library.h"
-#include "storage/safe_write.h"
 #include "storage_test_support.h"
 
 namespace zarvek {
@@ -94,26 +93,15 @@ TEST(GridFileLock, FolderAtTheLockFilesNameIsRefused) {
     EXPECT_THROW(LockOnce(path), GridFileError);
 }
 
-TEST(WriteGridFileUnderLock, WritesTheLockedFileWithoutWaitingForItsOwnLock) {
+TEST(GridFileLock, LockHandedOnStaysHeldUntilItsNewHolderGoes) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");
-    WriteBytes(path, "$$ old");
-    const GridFileLock lock(path, milliseconds(0));
-    ScriptedDialogs dialogs({Answer::Yes});
-    HostLibrary noHost([] { return std::vector<std::string>{}; });
-    EXPECT_EQ(WriteGridFile(WorkedExample(), lock, dialogs, Language::English, noHost),
-              WriteOutcome::Written);
-    EXPECT_EQ(ReadBytes(path), GridFileBytes(WorkedExample()));
-    EXPECT_EQ(ReadBytes(BackupPathFor(path)), "$$ old");
-}
-
-TEST(WriteGridFileUnderLock, SelfLockingWriterLeavesNoLockHeld) {
-    TemporaryFolder folder;
-    const std::string path = folder.File("Gridfile.dat");
-    ScriptedDialogs dialogs;
-    HostLibrary noHost([] { return std::vector<std::string>{}; });
-    ASSERT_EQ(WriteGridFile(WorkedExample(), path, dialogs, Language::English, noHost),
-              WriteOutcome::Written);
+    std::optional<GridFileLock> first(std::in_place, path, milliseconds(0));
+    {
+        const GridFileLock handedOn = std::move(*first);
+        first.reset();
+        EXPECT_THROW(LockOnce(path), GridFileBusyError);
+    }
     EXPECT_NO_THROW(LockOnce(path));
 }
 

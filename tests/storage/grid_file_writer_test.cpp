@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 #include "storage/host_library.h"
 #include "storage/safe_write.h"
 #include "storage_test_support.h"
@@ -98,12 +104,21 @@ INSTANTIATE_TEST_SUITE_P(
             "$$\r\n2 3 1.500000 6.000000 4\r\nPart 2" + kZeroSeats + "\r\nPart 1" + kZeroSeats}),
     [](const testing::TestParamInfo<FormatCase>& info) { return info.param.fault; });
 
-class WriteGridFileTest : public testing::Test {
+class GridFileWriteTest : public testing::Test {
   protected:
-    WriteGridFileTest() { InstallFakeHost(install_.path()); }
+    GridFileWriteTest() { InstallFakeHost(install_.path()); }
 
-    WriteOutcome Write(const GridFile& gridFile, ScriptedDialogs& dialogs) {
-        return WriteGridFile(gridFile, target_, dialogs, Language::English, host_);
+    void Write(const GridFile& gridFile) {
+        GridFileWrite(gridFile, GridFileLock(target_, std::chrono::milliseconds(0))).Store(host_);
+    }
+
+    bool LockIsFree() const {
+        try {
+            const GridFileLock lock(target_, std::chrono::milliseconds(0));
+            return true;
+        } catch (const GridFileBusyError&) {
+            return false;
+        }
     }
 
     TemporaryFolder install_;
@@ -113,55 +128,44 @@ class WriteGridFileTest : public testing::Test {
     HostLibrary host_{[this] { return std::vector<std::string>{install_.path().string()}; }};
 };
 
-TEST_F(WriteGridFileTest, NewFileIsWrittenWithoutAPromptAndPushedOnce) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(Write(WorkedExample(), dialogs), WriteOutcome::Written);
-    EXPECT_TRUE(dialogs.asked().empty());
+TEST_F(GridFileWriteTest, NewFileIsWrittenAndPushedOnce) {
+    Write(WorkedExample());
     EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
     EXPECT_EQ(pushes_.Calls(), 1);
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
 }
 
-TEST_F(WriteGridFileTest, AnswerNoLeavesTheFileAndSkipsThePush) {
-    WriteBytes(target_, "old bytes");
-    const auto modified = std::filesystem::last_write_time(target_);
-    ScriptedDialogs dialogs({Answer::No});
-    EXPECT_EQ(Write(WorkedExample(), dialogs), WriteOutcome::Declined);
-    EXPECT_EQ(ReadBytes(target_), "old bytes");
-    EXPECT_EQ(std::filesystem::last_write_time(target_), modified);
-    EXPECT_EQ(pushes_.Calls(), 0);
-    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
+TEST_F(GridFileWriteTest, SaysWhetherItReplacesAFile) {
+    EXPECT_FALSE(GridFileWrite(WorkedExample(), GridFileLock(target_)).ReplacesAFile());
+    WriteBytes(target_, "");
+    EXPECT_TRUE(GridFileWrite(WorkedExample(), GridFileLock(target_)).ReplacesAFile());
 }
 
-TEST_F(WriteGridFileTest, ReplacePromptIsAskedInTheOperatorsLanguage) {
+// The host's push may take its time; another writer must not wait for it.
+TEST_F(GridFileWriteTest, PushComesAfterTheLockIsDropped) {
     WriteBytes(target_, "old bytes");
-    ScriptedDialogs dialogs({Answer::Yes});
-    EXPECT_EQ(WriteGridFile(WorkedExample(), target_, dialogs, Language::German, host_),
-              WriteOutcome::Written);
-    ASSERT_EQ(dialogs.asked().size(), 1u);
-    const Message& asked = dialogs.asked()[0];
-    EXPECT_EQ(asked.prompt, LookupString(1066, Language::German));
-    EXPECT_EQ(asked.title, LookupString(1067, Language::German));
-    EXPECT_EQ(asked.buttons, Buttons::YesNo);
-    EXPECT_EQ(asked.icon, Icon::None);
-    EXPECT_EQ(asked.defaultButton, Answer::Yes);
+    std::optional<bool> freeDuringPush;
+    HostLibrary probe([&] {
+        freeDuringPush = LockIsFree();  // the folders are asked for inside the first push
+        return std::vector<std::string>{};
+    });
+    GridFileWrite write(WorkedExample(), GridFileLock(target_));
+    write.Store(probe);
     EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
-    EXPECT_EQ(pushes_.Calls(), 1);
+    EXPECT_EQ(freeDuringPush, std::optional<bool>(true));
 }
 
-TEST_F(WriteGridFileTest, LeftoverTemporaryFileIsReplacedNotAppendedTo) {
+TEST_F(GridFileWriteTest, LeftoverTemporaryFileIsReplacedNotAppendedTo) {
     WriteBytes(TemporaryPathFor(target_), std::string(100000, 'x'));
-    ScriptedDialogs dialogs;
-    Write(WorkedExample(), dialogs);
+    Write(WorkedExample());
     EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
 }
 
-TEST_F(WriteGridFileTest, MissingFolderFailsWithItsPathAndSkipsThePush) {
+TEST_F(GridFileWriteTest, MissingFolderFailsWithItsPathAndSkipsThePush) {
     target_ = armdata_.File("no such folder/Gridfile.dat");
-    ScriptedDialogs dialogs;
     try {
-        Write(WorkedExample(), dialogs);
+        Write(WorkedExample());
         FAIL() << "no error";
     } catch (const GridFileError& error) {
         EXPECT_NE(std::string(error.what()).find(target_), std::string::npos) << error.what();
@@ -169,14 +173,14 @@ TEST_F(WriteGridFileTest, MissingFolderFailsWithItsPathAndSkipsThePush) {
     EXPECT_EQ(pushes_.Calls(), 0);
 }
 
-TEST_F(WriteGridFileTest, FolderInPlaceOfTheFileIsLeftAsItWas) {
+TEST_F(GridFileWriteTest, FolderInPlaceOfTheFileIsLeftAsItWas) {
     std::filesystem::create_directory(target_);
     WriteBytes(std::filesystem::path(target_) / "inside", "kept");
-    ScriptedDialogs dialogs({Answer::Yes});
-    EXPECT_THROW(Write(WorkedExample(), dialogs), GridFileError);
+    EXPECT_THROW(Write(WorkedExample()), GridFileError);
     EXPECT_EQ(ReadBytes(std::filesystem::path(target_) / "inside"), "kept");
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
     EXPECT_EQ(pushes_.Calls(), 0);
+    EXPECT_TRUE(LockIsFree());
 }
 
 struct RefusedCase {
@@ -188,18 +192,22 @@ void PrintTo(const RefusedCase& c, std::ostream* out) {
     *out << c.fault;
 }
 
-class WriteGridFileRefuses : public WriteGridFileTest,
+class GridFileWriteRefuses : public GridFileWriteTest,
                              public testing::WithParamInterface<RefusedCase> {};
 
-// Content no grid file can hold is refused before the operator is asked to replace the file.
-TEST_P(WriteGridFileRefuses, BeforeAskingAndTouchingNothing) {
+// Content no grid file can hold is refused when the write is made, before its caller can ask the
+// operator anything, and the refused write keeps no lock.
+TEST_P(GridFileWriteRefuses, WhenMadeTouchingNothing) {
     WriteBytes(target_, "old bytes");
-    ScriptedDialogs dialogs;
-    EXPECT_THROW(Write(GetParam().gridFile(), dialogs), GridFileError) << GetParam().fault;
-    EXPECT_TRUE(dialogs.asked().empty());
+    try {
+        GridFileWrite(GetParam().gridFile(), GridFileLock(target_));
+        ADD_FAILURE() << "not refused: " << GetParam().fault;
+    } catch (const GridFileError& error) {
+        EXPECT_NE(std::string(error.what()).find(target_), std::string::npos) << error.what();
+    }
     EXPECT_EQ(ReadBytes(target_), "old bytes");
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target_)));
-    EXPECT_EQ(pushes_.Calls(), 0);
+    EXPECT_TRUE(LockIsFree());
 }
 
 GridFile TooManyParts() {
@@ -217,7 +225,7 @@ Part NotFinite() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, WriteGridFileRefuses,
+    Cases, GridFileWriteRefuses,
     testing::Values(
         RefusedCase{"NameWithLineFeedWouldInjectLines", [] { return WithParts({Plain("A\nB")}); }},
         RefusedCase{"NameWithCarriageReturnWouldInjectLines",

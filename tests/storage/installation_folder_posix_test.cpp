@@ -32,7 +32,6 @@ class InstallationFolderTest : public testing::Test {
     ScopedEnvironment registry_{"ZARVEK_REGISTRY", home_.File("registry.reg")};
     ScopedEnvironment configHome_{"XDG_CONFIG_HOME", std::nullopt};
     ScopedEnvironment userHome_{"HOME", home_.path().string()};
-    ScriptedDialogs dialogs_;
 };
 
 struct FolderCase {
@@ -48,10 +47,11 @@ void PrintTo(const FolderCase& c, std::ostream* out) {
 class InstallationFolderRows : public InstallationFolderTest,
                                public testing::WithParamInterface<FolderCase> {};
 
-TEST_P(InstallationFolderRows, GiveTheFolderSilently) {
+TEST_P(InstallationFolderRows, GiveTheFolderWithoutAMissingKey) {
     WriteRegistry(GetParam().registry);
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), GetParam().folder);
-    EXPECT_TRUE(dialogs_.asked().empty());
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, GetParam().folder);
+    EXPECT_FALSE(lookup.keyMissing);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,43 +70,36 @@ INSTANTIATE_TEST_SUITE_P(
                     FolderCase{"NumberGivesNothing", kKey + "\"Directory\"=dword:00000002", ""}),
     [](const testing::TestParamInfo<FolderCase>& info) { return info.param.row; });
 
-TEST_F(InstallationFolderTest, MissingKeyShowsTheFixedEnglishBoxOnce) {
+TEST_F(InstallationFolderTest, MissingKeyIsReported) {
     WriteRegistry("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n");
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), "");
-    ASSERT_EQ(dialogs_.asked().size(), 1u);
-    const Message& box = dialogs_.asked()[0];
-    EXPECT_EQ(box.prompt,
-              "ERROR: Cannot Find Registry Entry For Active Armdata Folder!\r\n"
-              "Ensure Quadrel Is Correctly Installed.");
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.buttons, Buttons::Ok);
-    EXPECT_EQ(box.icon, Icon::Exclamation);
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, "");
+    EXPECT_TRUE(lookup.keyMissing);
 }
 
 TEST_F(InstallationFolderTest, NoRegistryFileMeansTheKeyIsMissing) {
     if (std::filesystem::exists("/etc/zarvek/registry.reg")) {
         GTEST_SKIP() << "this machine has a system-wide registry file";
     }
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), "");
-    EXPECT_EQ(dialogs_.asked().size(), 1u);
+    EXPECT_TRUE(ReadArmdataFolder().keyMissing);
 }
 
 TEST_F(InstallationFolderTest, UserConfigFolderIsTheFallback) {
     WriteRegistry(kKey + "\"Directory\"=\"/home/arm\"", ".config/zarvek/registry.reg");
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), "/home/arm/Armdata/");
+    EXPECT_EQ(ReadArmdataFolder().folder, "/home/arm/Armdata/");
 }
 
 TEST_F(InstallationFolderTest, ConfigHomeVariableReplacesTheDefaultFolder) {
     WriteRegistry(kKey + "\"Directory\"=\"/home/arm\"", ".config/zarvek/registry.reg");
     WriteRegistry(kKey + "\"Directory\"=\"/xdg/arm\"", "xdg/zarvek/registry.reg");
     ScopedEnvironment configHome("XDG_CONFIG_HOME", home_.File("xdg"));
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), "/xdg/arm/Armdata/");
+    EXPECT_EQ(ReadArmdataFolder().folder, "/xdg/arm/Armdata/");
 }
 
 TEST_F(InstallationFolderTest, RegistryVariableComesFirst) {
     WriteRegistry(kKey + "\"Directory\"=\"/home/arm\"", ".config/zarvek/registry.reg");
     WriteRegistry(kKey + "\"Directory\"=\"/env/arm\"");
-    EXPECT_EQ(QueryArmdataFolder(dialogs_), "/env/arm/Armdata/");
+    EXPECT_EQ(ReadArmdataFolder().folder, "/env/arm/Armdata/");
 }
 
 }  // namespace

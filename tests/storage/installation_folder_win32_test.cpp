@@ -28,15 +28,15 @@ void PrintTo(const EntryCase& c, std::ostream* out) {
 class InstallationEntryRows : public InstallationKeyTest,
                               public testing::WithParamInterface<EntryCase> {};
 
-TEST_P(InstallationEntryRows, GiveTheFolderSilently) {
+TEST_P(InstallationEntryRows, GiveTheFolderWithoutAMissingKey) {
     if (GetParam().directory) {
         SetDirectory(*GetParam().directory);
     } else {
         CreateKey();
     }
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), GetParam().folder);
-    EXPECT_TRUE(dialogs.asked().empty());
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, GetParam().folder);
+    EXPECT_FALSE(lookup.keyMissing);
 }
 
 const std::string kLongFolder = "C:\\" + std::string(300, 'a');
@@ -69,34 +69,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 class InstallationEntryWin32 : public InstallationKeyTest {};
 
-TEST_F(InstallationEntryWin32, MissingKeyShowsTheFixedEnglishBoxOnce) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), "");
-    ASSERT_EQ(dialogs.asked().size(), 1u);
-    const Message& box = dialogs.asked()[0];
-    EXPECT_EQ(box.prompt,
-              "ERROR: Cannot Find Registry Entry For Active Armdata Folder!\r\n"
-              "Ensure Quadrel Is Correctly Installed.");
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.buttons, Buttons::Ok);
-    EXPECT_EQ(box.icon, Icon::Exclamation);
-    EXPECT_EQ(box.defaultButton, Answer::Ok);
+TEST_F(InstallationEntryWin32, MissingKeyIsReported) {
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, "");
+    EXPECT_TRUE(lookup.keyMissing);
 }
 
 // A 64-bit build that forgot KEY_WOW64_32KEY would read the 64-bit view, where the host's
 // 32-bit installer never writes.
 TEST_F(InstallationEntryWin32, EntryInThe64BitViewOnlyIsNotTheHosts) {
     SetDirectory(TextValue("C:\\Wrong\\View"), KEY_WOW64_64KEY);
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), "");
-    EXPECT_EQ(dialogs.asked().size(), 1u);
+    EXPECT_TRUE(ReadArmdataFolder().keyMissing);
 }
 
 TEST_F(InstallationEntryWin32, EntryInThe32BitViewWinsOverThe64BitOne) {
     SetDirectory(TextValue("C:\\Wrong\\View"), KEY_WOW64_64KEY);
     SetDirectory("C:\\Arm\\Host");
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), "C:\\Arm\\Host\\Armdata\\");
+    EXPECT_EQ(ReadArmdataFolder().folder, "C:\\Arm\\Host\\Armdata\\");
 }
 
 }  // namespace

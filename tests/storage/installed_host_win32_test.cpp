@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 #include "storage/host_library.h"
 #include "storage/installation_folder.h"
 #include "storage_test_support.h"
@@ -32,9 +33,9 @@ class InstalledHostWin32 : public testing::Test {
 };
 
 TEST_F(InstalledHostWin32, EntryWrittenByA32BitInstallerIsFound) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), folder_ + "\\Armdata\\");
-    EXPECT_TRUE(dialogs.asked().empty());
+    const ArmdataFolderLookup lookup = ReadArmdataFolder();
+    EXPECT_EQ(lookup.folder, folder_ + "\\Armdata\\");
+    EXPECT_FALSE(lookup.keyMissing);
     const auto folders = HostLibraryFolders();
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders.front(), folder_);
@@ -48,10 +49,7 @@ TEST_F(InstalledHostWin32, WriteIsPushedToTheInstalledLibraryNotToAPlantedOne) {
     InstallFakeHost(current.path(), FakeHost::WithoutPush);
     const ScopedCurrentFolder inside(current.path());
     PushLog pushes;
-    SilentDialogs dialogs;
-    EXPECT_EQ(
-        WriteGridFile(WorkedExample(), armdata.File("Gridfile.dat"), dialogs, Language::English),
-        WriteOutcome::Written);
+    GridFileWrite(WorkedExample(), GridFileLock(armdata.File("Gridfile.dat"))).Store();
     EXPECT_EQ(pushes.Calls(), 1);
 }
 

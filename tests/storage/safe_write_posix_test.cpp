@@ -10,6 +10,9 @@
 #include <string>
 
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
+#include "storage/host_library.h"
 #include "storage/safe_write.h"
 #include "storage_test_support.h"
 
@@ -41,7 +44,7 @@ int InProcessWithFileSizeLimit(rlim_t limit, Write write) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 3;
 }
 
-TEST(WriteGridFilePosix, FullDiskMidwayLeavesTheOldFileAndSkipsThePush) {
+TEST(GridFileWritePosix, FullDiskMidwayLeavesTheOldFileAndSkipsThePush) {
     TemporaryFolder install;
     TemporaryFolder armdata;
     InstallFakeHost(install.path());
@@ -49,9 +52,8 @@ TEST(WriteGridFilePosix, FullDiskMidwayLeavesTheOldFileAndSkipsThePush) {
     const std::string path = armdata.File("Gridfile.dat");
     WriteBytes(path, "$$ the months of work");
     const int status = InProcessWithFileSizeLimit(64, [&] {
-        ScriptedDialogs dialogs({Answer::Yes});
         HostLibrary host([&] { return std::vector<std::string>{install.path().string()}; });
-        WriteGridFile(WorkedExample(), path, dialogs, Language::English, host);
+        GridFileWrite(WorkedExample(), GridFileLock(path)).Store(host);
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(path), "$$ the months of work");

@@ -12,6 +12,9 @@
 #include <thread>
 
 #include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
+#include "storage/host_library.h"
 #include "storage/safe_write.h"
 #include "storage_test_support.h"
 
@@ -64,14 +67,13 @@ class GridFileHeldOpen : public testing::TestWithParam<HolderCase> {
     std::string target_ = armdata_.File("Gridfile.dat");
     PushLog pushes_;
     HostLibrary host_{[this] { return std::vector<std::string>{install_.path().string()}; }};
-    ScriptedDialogs dialogs_{{Answer::Yes}};
 };
 
 TEST_P(GridFileHeldOpen, WriteGivesUpClearlyAndKeepsTheFile) {
     HeldOpen holder(target_, GetParam().access, GetParam().share);
     ASSERT_TRUE(holder.IsOpen());
     try {
-        WriteGridFile(WorkedExample(), target_, dialogs_, Language::English, host_);
+        GridFileWrite(WorkedExample(), GridFileLock(target_)).Store(host_);
         FAIL() << "no error";
     } catch (const GridFileError& error) {
         const std::string message = error.what();
@@ -111,17 +113,15 @@ TEST_P(GridFileHeldOpen, WriteSucceedsWhenTheFileIsReleasedWhileRetrying) {
         stillRetrying = std::filesystem::exists(temporary, ignored);
         holder.Release();
     });
-    WriteOutcome outcome = WriteOutcome::Declined;
     std::string failure;
     try {
-        outcome = WriteGridFile(gridFile, target_, dialogs_, Language::English, host_);
+        GridFileWrite(gridFile, GridFileLock(target_)).Store(host_);
     } catch (const std::exception& error) {
         failure = error.what();
     }
     writerDone = true;
     releaser.join();
     EXPECT_EQ(failure, "");
-    EXPECT_EQ(outcome, WriteOutcome::Written);
     EXPECT_TRUE(stillRetrying) << "the file was replaced while it was held open";
     EXPECT_EQ(ReadBytes(target_), GridFileBytes(gridFile));
     EXPECT_FALSE(std::filesystem::exists(temporary));

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <clocale>
 
+#include "form/armdata_folder.h"
 #include "platform/interface_language.h"
-#include "storage/installation_folder.h"
 #include "strings/string_table.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/qt_dialogs.h"

@@ -1,0 +1,34 @@
+#include "form/write_after_asking.h"
+
+#include <utility>
+
+#include "storage/grid_file_writer.h"
+#include "strings/string_ids.h"
+
+namespace zarvek {
+namespace {
+
+Message ReplaceQuestion(Language language) {
+    Message message;
+    message.prompt = LookupString(kReplaceInstalledGridFile, language);
+    message.title = LookupString(kFileExistsTitle, language);
+    message.buttons = Buttons::YesNo;
+    message.icon = Icon::None;
+    message.defaultButton = Answer::Yes;
+    return message;
+}
+
+}  // namespace
+
+WriteCommandOutcome WriteAfterAsking(const GridFile& gridFile, GridFileLock lock,
+                                     const CommandContext& context) {
+    GridFileWrite write(gridFile, std::move(lock));
+    if (write.ReplacesAFile() &&
+        context.dialogs.Ask(ReplaceQuestion(context.language)) != Answer::Yes) {
+        return WriteCommandOutcome::Declined;
+    }
+    write.Store(context.hostLibrary);
+    return WriteCommandOutcome::Written;
+}
+
+}  // namespace zarvek

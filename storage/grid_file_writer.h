@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "model/grid_file.h"
+#include "storage/grid_file_io.h"
+#include "storage/grid_file_lock.h"
+#include "storage/host_library.h"
+
+namespace zarvek {
+
+// One write of a grid file by the holder of its lock, in two steps so that the caller can ask the
+// operator in between with the lock still held:
+//
+//   GridFileWrite write(gridFile, std::move(lock));    // content checked, the path looked at
+//   if (write.ReplacesAFile() && <the operator says No>) return;   // nothing was touched
+//   write.Store(hostLibrary);                           // written, lock dropped, host pushed
+//
+// Storage asks nothing: whether to replace a file is the caller's question.
+class GridFileWrite {
+  public:
+    // Takes over `lock` and keeps it until Store has written the file, or until this object goes.
+    // Makes the bytes of `gridFile` (GridFileBytes) and looks at the file the lock guards. Throws
+    // GridFileError naming that file, with nothing touched and the lock dropped, for content no
+    // grid file can hold, and then for a folder in the file's place.
+    GridFileWrite(const GridFile& gridFile, GridFileLock lock);
+
+    // Whether a file is at the path now, which Store replaces.
+    bool ReplacesAFile() const { return replacesAFile_; }
+
+    // Call once. The bytes go to a temporary file beside the path ("Gridfile.dat.tmp") and are
+    // flushed to the disk, the file they replace is kept as "Gridfile.dat.bak" (one generation;
+    // see WriteFileSafely), and the temporary file then replaces the file at the path in one
+    // step. Then drops the lock and calls QDL_SaveArmspecs through `hostLibrary`, with every
+    // failure of that call suppressed. Throws GridFileError when the file cannot be written: the
+    // file at the path is then exactly as it was, no temporary file remains, the lock is dropped
+    // and the host library is not called.
+    void Store(HostLibrary& hostLibrary = InstalledHostLibrary());
+
+  private:
+    GridFileLock lock_;
+    std::string bytes_;
+    bool replacesAFile_ = false;
+};
+
+}  // namespace zarvek
