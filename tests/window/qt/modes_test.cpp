@@ -94,15 +94,6 @@ TEST_F(ModesTest, CtrlNAndToolbarNewBothRunNew) {
     EXPECT_FALSE(Box(Field::X1)->isHidden());
 }
 
-TEST_F(ModesTest, UnknownModeChangesNothing) {
-    FrmMain& frm = Start();
-    frm.FileNew();
-    SetWindowMode(frm, 3);
-    SetWindowMode(frm, -1);
-    ExpectGroup(kInputGroup, true);
-    ExpectGroup(kViewGroup, false);
-}
-
 TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
     FrmMain& frm = Start();
     frm.FileNew();
