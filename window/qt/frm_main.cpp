@@ -106,8 +106,8 @@ CommandContext FrmMain::Context() {
 void FrmMain::FileNew() {
     SetWindowMode(*this, WindowMode::Input);
     DisableWriteCommands(*this, true);
-    // The operator can start typing the part name at once.
-    controls_.field(Field::PartName)->setFocus(Qt::OtherFocusReason);
+    // The operator can start typing the part name at once; the field left keeps its text.
+    binding_->MoveFocusForNew(Field::PartName);
 }
 
 void FrmMain::FileOpen() {

@@ -105,6 +105,17 @@ TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
     EXPECT_EQ(Box(Field::X2)->text(), "12.5");
 }
 
+TEST_F(ModesTest, NewLeavesTheFocusedSeatFieldAsTyped) {
+    FrmMain& frm = Start();
+    frm.FileNew();
+    QLineEdit* box = Box(Field::X1);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, QStringLiteral("1"));
+    frm.controls().mnuFileNew->trigger();
+    EXPECT_TRUE(Box(Field::PartName)->hasFocus());
+    EXPECT_EQ(box->text(), "1");
+}
+
 // The twips layout places the viewer area, tabOpenExist: its first tab holds the viewer
 // rtbOpenExist, which fills the area below the tab bar.
 TEST_F(ModesTest, ViewModeHidesTheFormAndPlacesTheViewerInTwips) {
