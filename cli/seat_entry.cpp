@@ -6,7 +6,7 @@ namespace {
 void Type(FormModel& form, Field field, const std::string& text, const NumberLocale& locale) {
     form.EnterField(field);
     form.SetText(field, text);
-    form.LeaveField(field, locale);
+    form.LeaveField(field, FocusLoss::MovedOn, locale);
 }
 
 }  // namespace

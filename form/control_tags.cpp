@@ -107,7 +107,7 @@ bool InRange(double value, double low, double high) {
 
 }  // namespace
 
-std::optional<ControlGroup> ClassifyTag(std::string_view tag, std::int16_t mode) {
+std::optional<ControlGroup> ClassifyTag(std::string_view tag, WindowMode mode) {
     const std::optional<double> number = WholeNumber(tag);
     if (tag == "Input") {
         return ControlGroup::Input;
@@ -115,13 +115,13 @@ std::optional<ControlGroup> ClassifyTag(std::string_view tag, std::int16_t mode)
     if (number && (InRange(*number, 1023, 1031) || InRange(*number, 1033, 1036))) {
         return ControlGroup::Input;
     }
-    if (mode == kStartupMode && tag == "OpenExist") {
+    if (mode == WindowMode::StartUp && tag == "OpenExist") {
         return ControlGroup::View;
     }
     if (number && (*number == 1038 || *number == 1039 || *number == 1068)) {
         return ControlGroup::Input;
     }
-    if ((mode == kInputMode || mode == kViewMode) && tag == "OpenExist") {
+    if ((mode == WindowMode::Input || mode == WindowMode::View) && tag == "OpenExist") {
         return ControlGroup::View;
     }
     return std::nullopt;

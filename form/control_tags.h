@@ -4,22 +4,19 @@
 #include <optional>
 #include <string_view>
 
-namespace zarvek {
+#include "form/window_mode.h"
 
-// The window's modes: nothing but menu and toolbar, the seat-entry form, the file viewer.
-inline constexpr std::int16_t kStartupMode = 0;
-inline constexpr std::int16_t kInputMode = 1;
-inline constexpr std::int16_t kViewMode = 2;
+namespace zarvek {
 
 // The two groups of controls the modes show and hide.
 enum class ControlGroup { Input, View };
 
-// The group of a control by its Tag in `mode` (0, 1 or 2), tested in this order: "Input"; a number
-// from 1023 to 1031; from 1033 to 1036; in mode 0 "OpenExist"; 1038, 1039 or 1068; in modes 1
-// and 2 "OpenExist". Words compare exactly; a Tag that is a number is compared by its value
+// The group of a control by its Tag in `mode`, tested in this order: "Input"; a number from 1023
+// to 1031; from 1033 to 1036; in StartUp "OpenExist"; 1038, 1039 or 1068; in Input and View
+// "OpenExist". Words compare exactly; a Tag that is a number is compared by its value
 // ("1039.0" is 1039). No value: the control belongs to no group (no Tag, 1022, 1065, 1032, any
 // other word) and a mode change leaves it alone.
-std::optional<ControlGroup> ClassifyTag(std::string_view tag, std::int16_t mode);
+std::optional<ControlGroup> ClassifyTag(std::string_view tag, WindowMode mode);
 
 // A Tag or design caption taken whole as a string-table id: the text, blanks around it ignored,
 // must be a decimal number; it is rounded to a whole number (halves to even) and must lie in the

@@ -38,9 +38,9 @@ void FormModel::EnterField(Field field) {
     }
 }
 
-void FormModel::LeaveField(Field field, const NumberLocale& locale) {
+void FormModel::LeaveField(Field field, FocusLoss loss, const NumberLocale& locale) {
     const auto decimals = RulesOf(field).decimalsOnLeaving;
-    if (!decimals) {
+    if (!decimals || loss != FocusLoss::MovedOn) {
         return;
     }
     std::string formatted;

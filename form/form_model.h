@@ -25,6 +25,16 @@ class FormObserver {
     virtual void InputLockChanged(bool /*locked*/) {}
 };
 
+// Why a field lost the keyboard focus.
+enum class FocusLoss {
+    // The operator moved on to another control of the window (Tab, a click, a shortcut key).
+    MovedOn,
+    // Another window, a menu or a message box took the focus; it comes back to the field.
+    WindowLeft,
+    // File > New put the focus on the part name: New keeps every field as it is.
+    ByNew,
+};
+
 // A selection in a field's text, in characters. Length 0 is a bare caret.
 struct Selection {
     std::size_t start = 0;
@@ -58,10 +68,11 @@ class FormModel {
     // text; the probe diameter and the part name do nothing.
     void EnterField(Field field);
 
-    // The field lost the keyboard focus: a position field is rewritten with four decimals, a
-    // direction field with six, reading and writing numbers by `locale`. A text that is not a
-    // number is left as it is. The probe diameter and part name are never rewritten.
-    void LeaveField(Field field, const NumberLocale& locale);
+    // The field lost the keyboard focus. Only when the operator moved on is a position field
+    // rewritten with four decimals and a direction field with six, reading and writing numbers by
+    // `locale`; a text that is not a number is left as it is. The probe diameter and part name
+    // are never rewritten.
+    void LeaveField(Field field, FocusLoss loss, const NumberLocale& locale);
 
     // Closes (true) or opens (false) the write gate. Every call is reported to the observer.
     void DisableWriteCommands(bool disable);

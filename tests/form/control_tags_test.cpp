@@ -28,8 +28,9 @@ class ModesClassifyControlsByTag : public testing::TestWithParam<TagCase> {};
 
 TEST_P(ModesClassifyControlsByTag, InEveryMode) {
     const TagCase c = GetParam();
-    for (const std::int16_t mode : {kStartupMode, kInputMode, kViewMode}) {
-        EXPECT_EQ(ClassifyTag(c.tag, mode), c.group) << "\"" << c.tag << "\" mode " << mode;
+    for (const WindowMode mode : {WindowMode::StartUp, WindowMode::Input, WindowMode::View}) {
+        EXPECT_EQ(ClassifyTag(c.tag, mode), c.group)
+            << "\"" << c.tag << "\" mode " << static_cast<int>(mode);
     }
 }
 
@@ -47,12 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TagCase{"1037", kNone}, TagCase{"1022.9", kNone}, TagCase{"1031.5", kNone},
                     TagCase{"1040", kNone}, TagCase{"", kNone}, TagCase{"input", kNone},
                     TagCase{"Openexist", kNone}, TagCase{"1039abc", kNone}));
-
-TEST(ModesClassifyControlsByTag, UnknownModeMatchesOnlyInputTags) {
-    // Callers never pass another mode; "OpenExist" is tested only in modes 0, 1 and 2.
-    EXPECT_EQ(ClassifyTag("OpenExist", 3), kNone);
-    EXPECT_EQ(ClassifyTag("Input", 3), kInput);
-}
 
 struct WholeCase {
     const char* text;

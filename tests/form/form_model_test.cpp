@@ -82,7 +82,7 @@ TEST_F(FormModelTest, AssigningTheSameTextIsNoChangeAndKeepsTheGateOpen) {
     form.SetObserver(&observer);
     form.SetText(Field::PartName, "A");
     form.SetText(Field::X1, "1.0000");
-    form.LeaveField(Field::X1, kPointLocale);
+    form.LeaveField(Field::X1, FocusLoss::MovedOn, kPointLocale);
     EXPECT_TRUE(form.WriteGateOpen());
     EXPECT_TRUE(observer.changed.empty());
 }
@@ -140,7 +140,7 @@ TEST_P(LeavingAFieldRewritesItsNumber, Rewrites) {
     FormModel form(dialogs);
     form.SetText(c.field, c.text);
     form.DisableWriteCommands(false);
-    form.LeaveField(c.field, c.locale);
+    form.LeaveField(c.field, FocusLoss::MovedOn, c.locale);
     EXPECT_EQ(form.Text(c.field), c.expected);
     // A rewrite is a change and closes the gate; an unchanged text leaves it open.
     EXPECT_EQ(form.WriteGateOpen(), std::string(c.text) == c.expected);
@@ -177,11 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                     LeaveCase{Field::X1, "1,2,3", kCommaLocale, "1,2,3"},
                     LeaveCase{Field::ProbeDiameter, "6,35", kCommaLocale, "6,35"}));
 
+// A field left because another window took the focus, or because New moved it to the part
+// name, keeps its text: the operator did not move on.
+TEST_F(FormModelTest, OnlyMovingOnRewritesTheFieldLeft) {
+    for (const FocusLoss loss : {FocusLoss::WindowLeft, FocusLoss::ByNew}) {
+        form.SetText(Field::X1, "1");
+        form.DisableWriteCommands(false);
+        form.LeaveField(Field::X1, loss, kPointLocale);
+        EXPECT_EQ(form.Text(Field::X1), "1") << static_cast<int>(loss);
+        EXPECT_TRUE(form.WriteGateOpen()) << static_cast<int>(loss);
+    }
+}
+
 TEST(FormModelPartName, IsNeverRewrittenOnLeaving) {
     testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
     form.SetText(Field::PartName, "12");
-    form.LeaveField(Field::PartName, kPointLocale);
+    form.LeaveField(Field::PartName, FocusLoss::MovedOn, kPointLocale);
     EXPECT_EQ(form.Text(Field::PartName), "12");
 }
 

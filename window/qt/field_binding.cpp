@@ -22,6 +22,10 @@ bool MovesWithinTheWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+FocusLoss LossBy(Qt::FocusReason reason) {
+    return MovesWithinTheWindow(reason) ? FocusLoss::MovedOn : FocusLoss::WindowLeft;
+}
+
 }  // namespace
 
 FieldBinding::FieldBinding(FormModel& form, const std::array<QLineEdit*, kFieldCount>& boxes,
@@ -84,6 +88,13 @@ void FieldBinding::InputLockChanged(bool locked) {
     showInputLock_(locked);
 }
 
+void FieldBinding::MoveFocusForNew(Field field) {
+    // The box losing the focus hears of it inside setFocus, while the flag is up.
+    movingFocusForNew_ = true;
+    Box(field)->setFocus(Qt::OtherFocusReason);
+    movingFocusForNew_ = false;
+}
+
 bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
         return QObject::eventFilter(watched, event);
@@ -94,9 +105,8 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
         }
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (event->type() == QEvent::FocusOut) {
-            if (MovesWithinTheWindow(reason)) {
-                form_.LeaveField(field, locale_);
-            }
+            form_.LeaveField(field, movingFocusForNew_ ? FocusLoss::ByNew : LossBy(reason),
+                             locale_);
         } else if (MovesWithinTheWindow(reason)) {
             form_.EnterField(field);
             if (reason == Qt::MouseFocusReason && RulesOf(field).selectsAllOnFocus) {

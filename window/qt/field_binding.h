@@ -12,9 +12,9 @@ namespace zarvek {
 
 // Binds the twenty text boxes to the form model, both ways. What the operator types or pastes is
 // handed to the model as a change; the model's answer (a cut-down text, the caret at the end, a
-// whole text selected on entry, a number rewritten on leaving) is shown in the box. Losing the
-// focus to another control of the window rewrites the field; losing it to another window, a menu
-// or a message box does not.
+// whole text selected on entry, a number rewritten on leaving) is shown in the box. The model is
+// told why a box lost the focus (FocusLoss): to another control of the window, to another window,
+// a menu or a message box, or to New (MoveFocusForNew).
 //
 // The model, the boxes and the callbacks must outlive the binding. The binding registers itself as
 // the model's observer and removes itself when destroyed. `showWriteGate` and `showInputLock`
@@ -33,6 +33,9 @@ class FieldBinding final : public QObject, public FormObserver {
     void WriteGateChanged(bool open) override;
     void InputLockChanged(bool locked) override;
 
+    // Puts the keyboard focus on `field` for File > New: a field losing it is left by New.
+    void MoveFocusForNew(Field field);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +49,7 @@ class FieldBinding final : public QObject, public FormObserver {
     std::function<void(bool)> showWriteGate_;
     std::function<void(bool)> showInputLock_;
     std::function<void(Field)> textChanged_;
+    bool movingFocusForNew_ = false;
 };
 
 }  // namespace zarvek

@@ -94,7 +94,7 @@ void FrmMain::Load() {
         sArmdataFolder_.clear();  // as a failed lookup: the installed file is in the current folder
     }
     sGridFilePath_ = GridFilePathIn(sArmdataFolder_);
-    SetWindowMode(*this, kStartupMode);
+    SetWindowMode(*this, WindowMode::StartUp);
     SetStartupSeatTexts(*form_);
     DisableWriteCommands(*this, true);
 }
@@ -104,14 +104,14 @@ CommandContext FrmMain::Context() {
 }
 
 void FrmMain::FileNew() {
-    SetWindowMode(*this, kInputMode);
+    SetWindowMode(*this, WindowMode::Input);
     DisableWriteCommands(*this, true);
-    // The operator can start typing the part name at once.
-    controls_.field(Field::PartName)->setFocus(Qt::OtherFocusReason);
+    // The operator can start typing the part name at once; the field left keeps its text.
+    binding_->MoveFocusForNew(Field::PartName);
 }
 
 void FrmMain::FileOpen() {
-    SetWindowMode(*this, kViewMode);
+    SetWindowMode(*this, WindowMode::View);
     const std::optional<std::string> path =
         dialogs_.OpenFile(".dat  Files (*.dat)", "*.dat", sArmdataFolder_);
     if (!path) {
@@ -125,7 +125,7 @@ void FrmMain::FileOpen() {
 }
 
 void FrmMain::OpenInstalledFile() {
-    SetWindowMode(*this, kViewMode);
+    SetWindowMode(*this, WindowMode::View);
     if (!IsExistingFile(sGridFilePath_)) {
         ShowNoInstalledFile(Context());
         return;

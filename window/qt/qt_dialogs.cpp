@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace zarvek {
 namespace {
@@ -81,14 +80,7 @@ QWidget* QtDialogs::ShownParent() const {
 }
 
 Answer QtDialogs::Ask(const Message& message) {
-    const QString title = message.title.empty()
-                              ? QString::fromStdString(LookupString(kApplicationTitleId, language_))
-                              : Plain(message.title);
-    QMessageBox box(ToQt(message.icon), title, Plain(message.prompt), ToQt(message.buttons),
-                    ShownParent());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(ToQt(message.defaultButton));
-    const int pressed = box.exec();
+    const int pressed = BuildMessageBox(message, language_, ShownParent())->exec();
     // A Yes/No box closed without an answer takes No, the answer that changes nothing.
     if (message.buttons == Buttons::YesNo && pressed != QMessageBox::Yes) {
         return Answer::No;
@@ -115,6 +107,18 @@ std::optional<std::string> QtDialogs::OpenFile(const std::string& filterDescript
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::unique_ptr<QMessageBox> BuildMessageBox(const Message& message, Language language,
+                                             QWidget* parent) {
+    const QString title = message.title.empty()
+                              ? QString::fromStdString(LookupString(kApplicationTitleId, language))
+                              : Plain(message.title);
+    auto box = std::make_unique<QMessageBox>(ToQt(message.icon), title, Plain(message.prompt),
+                                             ToQt(message.buttons), parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(ToQt(message.defaultButton));
+    return box;
 }
 
 QString FileDialogFilter(const std::string& filterDescription, const std::string& filterPattern) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "common/dialogs.h"
 #include "strings/string_table.h"
@@ -30,6 +32,12 @@ class QtDialogs final : public Dialogs {
     Language language_;
     QPointer<QWidget> parent_;
 };
+
+// The box Ask shows for `message`, built but not shown: the title (the application title in
+// `language` when the message has none), the prompt as plain text, the buttons, icon and default
+// button. Qt names the standard buttons in the language of its installed translation.
+std::unique_ptr<QMessageBox> BuildMessageBox(const Message& message, Language language,
+                                             QWidget* parent);
 
 // The one filter entry of the file dialog: the description as shown, with the pattern added in
 // parentheses unless the description already ends with it (".dat  Files (*.dat)" stays as is).

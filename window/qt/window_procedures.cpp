@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMenuBar>
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "form/control_tags.h"
@@ -115,22 +116,19 @@ void LoadCaptions(FrmMain& form, Language language) {
     }
 }
 
-void SetWindowMode(FrmMain& form, std::int16_t mode) {
-    if (mode != kStartupMode && mode != kInputMode && mode != kViewMode) {
-        return;
-    }
+void SetWindowMode(FrmMain& form, WindowMode mode) {
     for (QObject* control : form.controls().controlOrder) {
         auto* widget = qobject_cast<QWidget*>(control);
         const std::optional<ControlGroup> group = ClassifyTag(TagOf(*control).toStdString(), mode);
         if (widget == nullptr || !group) {
             continue;
         }
-        const bool shown = (mode == kInputMode && *group == ControlGroup::Input) ||
-                           (mode == kViewMode && *group == ControlGroup::View);
+        const bool shown = (mode == WindowMode::Input && *group == ControlGroup::Input) ||
+                           (mode == WindowMode::View && *group == ControlGroup::View);
         widget->setVisible(shown);
         widget->setEnabled(shown);
     }
-    if (mode == kViewMode) {
+    if (mode == WindowMode::View) {
         LayOutViewer(form);
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <cstdint>
-
+#include "form/window_mode.h"
 #include "strings/string_table.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/main_controls.h"
@@ -17,12 +16,11 @@ namespace zarvek {
 // text is no id of the table, or whose control has no caption, is skipped without a message.
 void LoadCaptions(FrmMain& form, Language language);
 
-// Shows one of the modes: 0 nothing but menu and toolbar, 1 the seat-entry form, 2 the viewer.
-// Every control is classified by its Tag alone (ClassifyTag); controls of neither group are left
-// alone. Entering mode 2 lays the viewer area (tabOpenExist, whose first tab is the viewer
-// rtbOpenExist) out from the window's inner area (below the menu bar) in twips and names the
-// installed grid file in the label above it. Any other mode changes nothing.
-void SetWindowMode(FrmMain& form, std::int16_t mode);
+// Shows one of the modes. Every control is classified by its Tag alone (ClassifyTag); controls of
+// neither group are left alone. Entering View lays the viewer area (tabOpenExist, whose first tab
+// is the viewer rtbOpenExist) out from the window's inner area (below the menu bar) in twips and
+// names the installed grid file in the label above it.
+void SetWindowMode(FrmMain& form, WindowMode mode);
 
 // Closes (true) or opens (false) the write gate of the form model; the window follows through
 // ShowWriteGate.

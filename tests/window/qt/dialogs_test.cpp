@@ -3,7 +3,9 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 
+#include "strings/string_ids.h"
 #include "window/qt/qt_dialogs.h"
 #include "window/qt/toolbar_pictures.h"
 #include "window_fixture.h"
@@ -63,6 +65,37 @@ TEST(QtDialogs, PromptIsShownAsPlainTextWithItsLineBreaks) {
         QMessageBox::Ok);
     dialogs.Ask(Message{"<b>C:\\Arm</b> \t\r\nnext", "T", Buttons::Ok, Icon::Critical, Answer::Ok});
 }
+
+struct QtTextsCase {
+    Language language;
+    const char* yes;
+    const char* no;
+};
+
+void PrintTo(const QtTextsCase& c, std::ostream* os) {
+    *os << (c.language == Language::German ? "German" : "English");
+}
+
+// Qt's own texts (here the standard buttons) follow the window's language, not Qt's English.
+class QtTextsInTheWindowsLanguage : public WindowTest,
+                                    public testing::WithParamInterface<QtTextsCase> {};
+
+TEST_P(QtTextsInTheWindowsLanguage, ReplaceQuestionNamesItsButtons) {
+    const QtTextsCase c = GetParam();
+    Start(c.language);
+    const Message replace{LookupString(kReplaceInstalledGridFile, c.language),
+                          LookupString(kFileExistsTitle, c.language), Buttons::YesNo, Icon::None,
+                          Answer::Yes};
+    const auto box = BuildMessageBox(replace, c.language, window.get());
+    ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
+    ASSERT_NE(box->button(QMessageBox::No), nullptr);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), c.yes);
+    EXPECT_EQ(box->button(QMessageBox::No)->text().remove(QLatin1Char('&')), c.no);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, QtTextsInTheWindowsLanguage,
+                         testing::Values(QtTextsCase{Language::German, "Ja", "Nein"},
+                                         QtTextsCase{Language::English, "Yes", "No"}));
 
 TEST(QtDialogs, FileFilterIsTheDescriptionWhenItEndsWithThePattern) {
     EXPECT_EQ(FileDialogFilter(".dat  Files (*.dat)", "*.dat"), ".dat  Files (*.dat)");

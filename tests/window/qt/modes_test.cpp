@@ -94,15 +94,6 @@ TEST_F(ModesTest, CtrlNAndToolbarNewBothRunNew) {
     EXPECT_FALSE(Box(Field::X1)->isHidden());
 }
 
-TEST_F(ModesTest, UnknownModeChangesNothing) {
-    FrmMain& frm = Start();
-    frm.FileNew();
-    SetWindowMode(frm, 3);
-    SetWindowMode(frm, -1);
-    ExpectGroup(kInputGroup, true);
-    ExpectGroup(kViewGroup, false);
-}
-
 TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
     FrmMain& frm = Start();
     frm.FileNew();
@@ -112,6 +103,17 @@ TEST_F(ModesTest, NewKeepsWhatTheFieldsHeld) {
     frm.FileNew();
     EXPECT_EQ(Box(Field::PartName)->text(), "Bracket");
     EXPECT_EQ(Box(Field::X2)->text(), "12.5");
+}
+
+TEST_F(ModesTest, NewLeavesTheFocusedSeatFieldAsTyped) {
+    FrmMain& frm = Start();
+    frm.FileNew();
+    QLineEdit* box = Box(Field::X1);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, QStringLiteral("1"));
+    frm.controls().mnuFileNew->trigger();
+    EXPECT_TRUE(Box(Field::PartName)->hasFocus());
+    EXPECT_EQ(box->text(), "1");
 }
 
 // The twips layout places the viewer area, tabOpenExist: its first tab holds the viewer

@@ -75,8 +75,9 @@ TEST_F(ViewerTest, CloseEmptiesTheViewerOnlyInViewMode) {
     EXPECT_TRUE(window->controls().rtbOpenExist->isHidden());
     window->OpenInstalledFile();
     window->FileNew();
-    window->FileClose();  // input mode: nothing happens
-    window->OpenInstalledFile();
+    window->FileClose();  // input mode: the hidden viewer keeps the file
+    EXPECT_EQ(Shown(), "$$");
+    window->FileOpen();  // cancelled: back in view mode with the file not read again
     EXPECT_EQ(Shown(), "$$");
     window->controls().mnuFileClose->trigger();
     EXPECT_EQ(Shown(), "");
