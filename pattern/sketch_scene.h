@@ -13,27 +13,32 @@ namespace zarvek {
 // it). A renderer draws the items in order and needs nothing else; it knows nothing of seats or
 // checks.
 //
-// Coordinates: pixels of the box the window asked for, origin at the box's top-left corner, x to
-// the right, y DOWN. Radii, pen widths and text boxes are in the same pixels; fractions are meant
-// (draw antialiased, do not round to whole pixels). Angles are in degrees, 0 along +x, positive
-// turning counter-clockwise as the viewer sees it (from +x towards -y).
+// Coordinates: pixels of the box the window asked for (its logical pixels, the unit in which it
+// measures text), origin at the box's top-left corner, x to the right, y DOWN. Radii, pen widths
+// and text boxes are in the same pixels; fractions are meant (draw antialiased, do not round to
+// whole pixels). Angles are in degrees, 0 along +x, positive turning counter-clockwise as the
+// viewer sees it (from +x towards -y).
 //
 // Order: items are drawn in the order of `SketchScene::items`, each over those before it. Every
-// number in a scene is finite.
+// number in a scene is finite, and no box has a negative size.
 //
-// Colours are final: the window's own colours were passed in (ScenePalette) and mixed in here. An
+// Colours are final: the window's own colours were passed in (ScenePalette) and used here. An
 // alpha below 255 lets what lies below show through (source-over); a renderer that cannot blend
 // may mix the colour with the palette's background instead (overlapping bands then lose their
 // darker overlap).
 //
-// Emphasis is how the drawing shows what a check fails: already expressed in the items as the
-// warning colour (kSceneWarning), a wider pen and bold text; `SceneItem::emphasised` only names
-// it. A renderer draws exactly what the item says.
+// Emphasis is how the drawing shows what a check fails, and it is already in the items: sides too
+// alike are drawn in the warning colour (kSceneWarning) 3 pixels wide instead of 2, their lengths
+// bold in the warning colour; a seat too close is a warning-coloured dot with a ring, its name in
+// the warning colour, and the band it lies in is warning-coloured and denser with a wider edge; a
+// turn that is not right-handed is a warning-coloured arrow; a failing verdict is in the warning
+// colour. `SceneItem::emphasised` names these items; a renderer draws exactly what they say.
 //
-// Texts: UTF-8, drawn in the window's ordinary interface font, bold where `weight` says so. What
-// a renderer must do itself is measure text: LayOutSketch asks it (MeasureText) for the size of
-// each text in the font and weight it will draw it with, and sizes the text boxes to those
-// measures, so a text drawn that way fills its box exactly and is never cut off.
+// Texts: UTF-8, drawn in the window's ordinary interface font, bold where `weight` says so. The
+// one thing a renderer must do itself is measure text: LayOutSketch asks it (MeasureText) for the
+// size of each text in the font and weight it will draw it with, and sizes the text boxes by
+// those measures, so a text drawn that way fits its box and is never cut off. Seat names are
+// always bold; the verdict is bold and wraps within the box's width.
 
 // 8-bit sRGB with opacity: alpha 255 covers, alpha 0 leaves what lies below.
 struct SceneColour {
