@@ -269,6 +269,21 @@ TEST(SketchLayout, LabelsStandOutsideClearOfWhatTheyNameAndHoldTheirTextInItsWei
         EXPECT_EQ(label.box.width, FakeMeasure(label.text, c.weight, 0).width) << c.what;
         EXPECT_EQ(label.box.height, 14) << c.what;
         EXPECT_FALSE(label.wrap) << c.what;
+        // On a patch of the background reaching 2 pixels beyond it either side, drawn just before.
+        const auto found = std::find_if(scene.items.begin(), scene.items.end(), [&](const auto& i) {
+            return i.part == c.part && i.index == c.index;
+        });
+        ASSERT_NE(found, scene.items.begin()) << c.what;
+        const SceneItem& patchItem = *(found - 1);
+        ASSERT_EQ(patchItem.part, ScenePart::LabelPatch) << c.what;
+        const auto& patch = std::get<SceneRoundedRect>(patchItem.shape);
+        EXPECT_EQ(patch.rect.left, label.box.left - 2) << c.what;
+        EXPECT_EQ(patch.rect.width, label.box.width + 4) << c.what;
+        EXPECT_EQ(patch.rect.top, label.box.top) << c.what;
+        EXPECT_EQ(patch.rect.height, label.box.height) << c.what;
+        EXPECT_EQ(patch.cornerRadius, 3) << c.what;
+        EXPECT_EQ(patch.fill, WithAlpha(kPalette.background, 215)) << c.what;
+        EXPECT_FALSE(patch.outline.has_value()) << c.what;
 
         std::array<ScenePoint, 3> seats;
         for (int k = 0; k < 3; ++k) {
@@ -377,15 +392,21 @@ TEST(SketchLayout, TheTurnRunsFromSeatOneTowardSeatThreeTheWayTheSeatsTurn) {
     const struct {
         const char* what;
         PatternSketch sketch;
+        SceneSize box;
         bool drawn;
         bool counterClockwise;
+        // Half the radius of the circle inside the triangle on the box, within 8 to 34 pixels: 0
+        // where it is within them.
+        double radius;
     } cases[] = {
-        {"counter-clockwise", Passing(), true, true},
-        {"clockwise", Sketch({0, 0}, {100, 0}, {30, -80}), true, false},
-        {"seats in a line", Sketch({0, 0}, {10, 0}, {30, 0}), false, false},
+        {"counter-clockwise", Passing(), kBox, true, true, 0},
+        {"clockwise", Sketch({0, 0}, {100, 0}, {30, -80}), kBox, true, false, 0},
+        {"large: the largest arc", Passing(), {900, 800}, true, true, 34},
+        {"thin: the smallest arc", Sketch({0, 0}, {100, 0}, {50, 10}), kBox, true, true, 8},
+        {"seats in a line", Sketch({0, 0}, {10, 0}, {30, 0}), kBox, false, false, 0},
     };
     for (const auto& c : cases) {
-        const SketchScene scene = LayOut(c.sketch);
+        const SketchScene scene = LayOut(c.sketch, c.box);
         ASSERT_EQ(All(scene, ScenePart::Turn).size(), c.drawn ? 1u : 0u) << c.what;
         ASSERT_EQ(All(scene, ScenePart::TurnHead).size(), c.drawn ? 1u : 0u) << c.what;
         if (!c.drawn) {
@@ -393,8 +414,19 @@ TEST(SketchLayout, TheTurnRunsFromSeatOneTowardSeatThreeTheWayTheSeatsTurn) {
         }
         const auto& arc = Get<SceneArc>(scene, ScenePart::Turn);
         EXPECT_EQ(arc.sweepDegrees > 0, c.counterClockwise) << c.what;
-        EXPECT_GE(arc.radius, 8) << c.what;
-        EXPECT_LE(arc.radius, 34) << c.what;
+        const ScenePoint a = SeatOnBox(scene, 0), b = SeatOnBox(scene, 1), d = SeatOnBox(scene, 2);
+        const double perimeter = std::hypot(b.x - a.x, b.y - a.y) +
+                                 std::hypot(d.x - b.x, d.y - b.y) +
+                                 std::hypot(a.x - d.x, a.y - d.y);
+        const double inradius =
+            std::fabs((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x)) / perimeter;
+        if (c.radius > 0) {
+            EXPECT_EQ(arc.radius, c.radius) << c.what;
+        } else {
+            EXPECT_GT(inradius / 2, 8) << c.what;
+            EXPECT_LT(inradius / 2, 34) << c.what;
+            EXPECT_NEAR(arc.radius, inradius / 2, 1e-9) << c.what;
+        }
         const auto angleTo = [&](const ScenePoint& p) {
             return std::atan2(-(p.y - arc.centre.y), p.x - arc.centre.x) * 180 / std::numbers::pi;
         };
@@ -463,11 +495,27 @@ TEST(SketchLayout, WhatHasNoTriangleShowsItsTextInTheMiddle) {
     }
 }
 
+// The room between caption and verdict is the box less 32 pixels across; down, less the caption
+// (4 + 18), the verdict (one bold line of 56 pixels: 16 high, 2 + 44 when wrapped three times
+// within 24) and 4 + 16 of padding. Below 8 by 8 pixels of room there is no triangle.
 TEST(SketchLayout, ABoxTooSmallForTheTriangleStillShowsTheVerdict) {
-    const SketchScene scene = LayOut(Passing(), {60, 60});
-    EXPECT_TRUE(All(scene, ScenePart::Side).empty());
-    EXPECT_TRUE(All(scene, ScenePart::SideLength).empty());
-    EXPECT_EQ(All(scene, ScenePart::Verdict).size(), 1u);
+    const struct {
+        SceneSize box;
+        bool triangle;
+    } cases[] = {
+        {{88, 66}, true},
+        {{88, 65.9}, false},
+        {{40, 400}, true},
+        {{39.9, 400}, false},
+    };
+    for (const auto& c : cases) {
+        const SketchScene scene = LayOut(Passing(), c.box);
+        const char* what = c.triangle ? "room for the triangle" : "no room";
+        EXPECT_EQ(All(scene, ScenePart::Side).size(), c.triangle ? 3u : 0u)
+            << what << " " << c.box.width << "x" << c.box.height;
+        EXPECT_EQ(All(scene, ScenePart::SideLength).size(), c.triangle ? 3u : 0u) << what;
+        EXPECT_EQ(All(scene, ScenePart::Verdict).size(), 1u) << what;
+    }
 }
 
 bool AllFinite(const SceneItem& item) {
