@@ -401,6 +401,7 @@ TEST(SketchLayout, TheTurnRunsFromSeatOneTowardSeatThreeTheWayTheSeatsTurn) {
     } cases[] = {
         {"counter-clockwise", Passing(), kBox, true, true, 0},
         {"clockwise", Sketch({0, 0}, {100, 0}, {30, -80}), kBox, true, false, 0},
+        {"no side level", Sketch({0, 0}, {80, 40}, {-20, 70}), {300, 280}, true, true, 0},
         {"large: the largest arc", Passing(), {900, 800}, true, true, 34},
         {"thin: the smallest arc", Sketch({0, 0}, {100, 0}, {50, 10}), kBox, true, true, 8},
         {"seats in a line", Sketch({0, 0}, {10, 0}, {30, 0}), kBox, false, false, 0},
