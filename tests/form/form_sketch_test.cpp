@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_dialogs.h"
+#include "strings/drawing_string_ids.h"
 
 namespace zarvek {
 namespace {
@@ -33,6 +34,58 @@ TEST(FormSketch, NumbersAreReadInTheUsersLocaleAsCheckPatternReadsThem) {
     // Where "," groups digits, "100,5" is 1005.
     EXPECT_DOUBLE_EQ(SketchForm(form, NumberLocale{".", ","}).sideLengths[0], 1005.0);
     EXPECT_EQ(dialogs.messages.size(), 0u);
+}
+
+TEST(FormSketch, TextsAreInTheUsersLanguageAndNumberFormat) {
+    PatternSketch failing;
+    failing.sideLengths = {118.16, 2.0005, 1234.5};
+    failing.firstFailure = kMustBeRightHand;
+    PatternSketch passing = failing;
+    passing.firstFailure.reset();
+    PatternSketch hinted;
+    hinted.hint = kSketchHintZeroDirection;
+    hinted.firstFailure = kVectorTwoNotAVector;
+    const struct {
+        const char* what;
+        const PatternSketch& sketch;
+        Language language;
+        NumberLocale locale;
+        int verdict;
+        const char* hint;
+        std::array<const char*, 3> lengths;
+    } cases[] = {
+        {"failing",
+         failing,
+         Language::English,
+         {".", ","},
+         kMustBeRightHand,
+         "",
+         {"118.160 mm", "2.001 mm", "1234.500 mm"}},
+        {"passing in German",
+         passing,
+         Language::German,
+         {",", "."},
+         kSketchSeatsPass,
+         "",
+         {"118,160 mm", "2,001 mm", "1234,500 mm"}},
+        {"hinted",
+         hinted,
+         Language::German,
+         {",", "."},
+         kVectorTwoNotAVector,
+         "Eine Punktrichtung ist null.",
+         {"0,000 mm", "0,000 mm", "0,000 mm"}},
+    };
+    for (const auto& c : cases) {
+        const SketchTexts texts = SketchTextsOf(c.sketch, c.language, c.locale);
+        EXPECT_EQ(texts.caption, LookupString(kSketchViewCaption, c.language)) << c.what;
+        EXPECT_EQ(texts.verdict, LookupString(c.verdict, c.language)) << c.what;
+        EXPECT_EQ(texts.hint, c.hint) << c.what;
+        EXPECT_EQ(texts.tooLarge, LookupString(kSketchHintTooLarge, c.language)) << c.what;
+        for (std::size_t s = 0; s < 3; ++s) {
+            EXPECT_EQ(texts.sideLengths[s], c.lengths[s]) << c.what;
+        }
+    }
 }
 
 TEST(FormSketch, OnlySeatFieldsChangeTheDrawing) {

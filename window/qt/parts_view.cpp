@@ -63,7 +63,7 @@ void PartsView::ShowOverview(PartsOverview overview) {
     const bool reads = overview.gridFile.has_value();
     QPalette headerPalette = palette();
     if (!reads) {
-        headerPalette.setColor(QPalette::WindowText, SketchWarningColour());
+        headerPalette.setColor(QPalette::WindowText, ToQColor(kSceneWarning));
     }
     header_->setPalette(headerPalette);
     header_->setText(QString::fromStdString(reads ? PartsHeaderText(overview, language_, locale_)

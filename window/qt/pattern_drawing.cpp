@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "form/form_sketch.h"
 #include "window/qt/sketch_painter.h"
 
 namespace zarvek {
@@ -32,9 +33,15 @@ QSize PatternDrawing::minimumSizeHint() const {
     return {220, 180};
 }
 
+SketchScene PatternDrawing::Scene() const {
+    return LayOutSketch(sketch_, SketchTextsOf(sketch_, language_, locale_),
+                        SceneSize{static_cast<double>(width()), static_cast<double>(height())},
+                        ScenePaletteOf(palette()), MeasureWith(font()));
+}
+
 void PatternDrawing::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintSketch(painter, QRectF(rect()), sketch_, language_, locale_, palette());
+    PaintScene(painter, Scene(), font());
 }
 
 }  // namespace zarvek

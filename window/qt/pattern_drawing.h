@@ -4,13 +4,15 @@
 
 #include "common/number_text.h"
 #include "pattern/pattern_sketch.h"
+#include "pattern/sketch_scene.h"
 #include "strings/string_table.h"
 
 namespace zarvek {
 
-// The live drawing of the typed pattern beside the seat grid (picPattern): shows a PatternSketch
-// as PaintSketch draws it. It only shows what it is given: it never asks, never shows a dialog and
-// never takes the keyboard focus, so the form's focus order is that of its fields and buttons.
+// The live drawing of the typed pattern beside the seat grid (picPattern): lays out the
+// PatternSketch it is given as a scene of its own size and font (pattern/sketch_layout.h) and
+// paints that. It never asks, never shows a dialog and never takes the keyboard focus, so the
+// form's focus order is that of its fields and buttons.
 class PatternDrawing final : public QWidget {
   public:
     explicit PatternDrawing(QWidget* parent);
@@ -21,6 +23,9 @@ class PatternDrawing final : public QWidget {
     // Replaces the drawing; repainted at the next paint.
     void ShowSketch(PatternSketch sketch);
     const PatternSketch& sketch() const { return sketch_; }
+
+    // What it paints now: the sketch laid out in its size, font and palette.
+    SketchScene Scene() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -1,10 +1,12 @@
+#include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "window/qt/pattern_drawing.h"
+#include "window/qt/sketch_painter.h"
 #include "window_fixture.h"
 
 namespace zarvek {
@@ -21,12 +23,6 @@ class DrawingTest : public WindowTest {
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
         QTest::keyClicks(box, QString::fromLatin1(keys));
-    }
-
-    void SetSeats(const std::vector<std::string>& texts) const {
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            window->form().SetText(SeatFields()[i], texts[i]);
-        }
     }
 };
 
@@ -104,41 +100,50 @@ TEST_F(DrawingTest, StandsBesideTheSeatGridInsideTheWindow) {
     EXPECT_GE(Drawing().height(), Drawing().minimumSizeHint().height());
 }
 
-// Every kind of entry, painted at every size down to a single pixel: nothing may crash or hang
-// (the sanitizer build watches the painting).
-TEST_F(DrawingTest, PaintsEveryEntryAtEverySize) {
-    Start(Language::German, NumberLocale{",", "."});
+// The lengths of sides that are too alike are drawn bold: their boxes must hold the bold text, or
+// both ends are cut off ("00.000 mm").
+TEST_F(DrawingTest, EmphasisedLengthsAreMeasuredInTheBoldTheyAreDrawnIn) {
+    Start();
     window->FileNew();
-    const std::string huge = "1" + std::string(308, '0');
-    const std::vector<std::vector<std::string>> entries = {
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "1", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "50", "86", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "0", "0", "10", "0", "0", "1", "0", "0", "30", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "10", "0", "0", "0", "0", "1", "30", "0", "0", "0", "0",
-         "1"},
-        {"-" + huge, "0", "0", "0", "0", "1", huge, "0", "0", "0", "0", "1", "0", huge, "0", "0",
-         "0", "1"},
-        {"0", "0", "0", "0", "0", "1", "1e5", "0", "0", "0", "0", "1", "-", "", "0", "0", "0", "1"},
-        {"0", "0", "0", "0", "0", "0", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-         "1"},
-        {"0,000001", "0", "0", "1", "1", "1", "0", "0,000002", "0", "1", "1", "1", "0", "0",
-         "0,000004", "1", "1", "1"},
-    };
-    for (const QSize size : {QSize(380, 320), QSize(60, 40), QSize(1, 1), QSize(2000, 90)}) {
-        Drawing().resize(size);
-        for (const auto& entry : entries) {
-            SetSeats(entry);
-            QImage image(size, QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            Drawing().render(&image);
+    FillPassingPattern();
+    window->form().SetText(Field::X3, "0");
+    window->form().SetText(Field::Y3, "101");  // sides 1-2 and 3-1 too alike
+    QFont bold = Drawing().font();
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold);
+    int emphasised = 0;
+    for (const SceneItem& item : Drawing().Scene().items) {
+        if (item.part == ScenePart::SideLength && item.emphasised) {
+            const auto& label = std::get<SceneText>(item.shape);
+            EXPECT_GE(label.box.width,
+                      metrics.horizontalAdvance(QString::fromStdString(label.text)))
+                << label.text;
+            ++emphasised;
         }
     }
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(emphasised, 2);
+}
+
+// The scene is what gets painted: each seat's dot in its own colour, the one too close in the
+// warning colour.
+TEST_F(DrawingTest, PaintsTheSceneItLaysOut) {
+    Start();
+    window->FileNew();
+    FillPassingPattern();
+    window->form().SetText(Field::Y3, "5");  // seat 3 too close to the line of seats 1 and 2
+    QImage image(Drawing().size(), QImage::Format_ARGB32);
+    Drawing().render(&image);
+    int seats = 0;
+    for (const SceneItem& item : Drawing().Scene().items) {
+        if (item.part == ScenePart::Seat) {
+            const auto& seat = std::get<SceneCircle>(item.shape);
+            const QPoint centre(static_cast<int>(seat.centre.x), static_cast<int>(seat.centre.y));
+            EXPECT_EQ(image.pixelColor(centre), ToQColor(*seat.fill)) << item.index;
+            EXPECT_EQ(*seat.fill == kSceneWarning, item.index == 2);
+            ++seats;
+        }
+    }
+    EXPECT_EQ(seats, 3);
 }
 
 }  // namespace
