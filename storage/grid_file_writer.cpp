@@ -104,6 +104,9 @@ WriteOutcome Store(const std::string& bytes, const std::string& path, Dialogs& d
     }
     try {
         WriteFileSafely(path, bytes);
+    } catch (const IncompleteWriteError& error) {
+        throw GridFileError("The grid file " + Quoted(path) +
+                            " was not written and may be incomplete: " + error.what() + ".");
     } catch (const FileSystemError& error) {
         throw GridFileError("The grid file " + Quoted(path) +
                             " was not written and nothing was changed: " + error.what() + ".");
