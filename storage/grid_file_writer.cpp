@@ -105,8 +105,9 @@ WriteOutcome Store(const std::string& bytes, const std::string& path, Dialogs& d
     try {
         WriteFileSafely(path, bytes);
     } catch (const IncompleteWriteError& error) {
-        throw GridFileError("The grid file " + Quoted(path) +
-                            " was not written and may be incomplete: " + error.what() + ".");
+        // The message says what the file may be and where its previous content is.
+        throw GridFileError("The grid file " + Quoted(path) + " was not written: " + error.what() +
+                            ".");
     } catch (const FileSystemError& error) {
         throw GridFileError("The grid file " + Quoted(path) +
                             " was not written and nothing was changed: " + error.what() + ".");
