@@ -11,9 +11,18 @@ endif()
 set(zarvek_english_ui LANG=set:C.UTF-8 LC_ALL=unset: LC_MESSAGES=unset: LANGUAGE=unset:
                       ZARVEK_EXPECTED_UI_LANGUAGE=set:English)
 # The tests of the installed host need the fixture below and run on their own.
+set(zarvek_tests_left_out InstalledHostWin32.*)
+# On 32-bit Windows a C++ exception cannot leave a DLL that carries its own runtime (the DWARF
+# unwinder of each module knows only that module's frames), so the fake host's throw would end
+# the suite; a real host, built by another toolchain, throws none of ours anyway. The rule is
+# tested by the 64-bit and the Linux runs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  list(APPEND zarvek_tests_left_out HostLibraryTest.ErrorRaisedByTheHostIsSuppressed)
+endif()
+list(JOIN zarvek_tests_left_out ":" zarvek_tests_left_out)
 add_test(NAME zarvek_tests
          COMMAND zarvek_tests --gtest_color=no --gtest_brief=1
-                 --gtest_filter=-InstalledHostWin32.*)
+                 --gtest_filter=-${zarvek_tests_left_out})
 # The registry tests skip on a machine whose registry already holds the host's installation key;
 # in the throw-away wine prefix it never does, so a skip there is a failure. wine derives the
 # ANSI code page from the Unix locale as well: 1252 for C.UTF-8.
@@ -64,3 +73,19 @@ set_tests_properties(zarvek_tests_installed_host PROPERTIES
                        "${zarvek_english_ui};ZARVEK_INSTALLED_HOST_FOLDER=set:${zarvek_host_folder_windows}"
                      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 2 tests\\."
                      TIMEOUT 300)
+
+# The installer (cmake/WindowsPackage.cmake), made by the target package before the tests run
+# (scripts/test-windows). In the 64-bit wine prefix of the tests, a 32-bit installer's Program
+# Files is "Program Files (x86)".
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(zarvek_program_files "Program Files")
+else()
+  set(zarvek_program_files "Program Files (x86)")
+endif()
+add_test(NAME installer_under_wine
+         COMMAND ${CMAKE_COMMAND} -DWINE=${CMAKE_CROSSCOMPILING_EMULATOR}
+                 -DINSTALLER=${CMAKE_BINARY_DIR}/zarvek-wizard-${PROJECT_VERSION}-setup.exe
+                 "-DPROGRAM_FILES=${zarvek_program_files}"
+                 -DWITH_WINDOW=$<TARGET_EXISTS:zarvek-wizard>
+                 -P ${PROJECT_SOURCE_DIR}/cmake/WineInstallerTest.cmake)
+set_tests_properties(installer_under_wine PROPERTIES TIMEOUT 300)

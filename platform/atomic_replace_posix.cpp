@@ -38,4 +38,9 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
     FlushFolder(FolderOf(target));
 }
 
+bool IsHeldOpenAgainstReplace(
+    const std::string& /*path: an open file never blocks rename*/) noexcept {
+    return false;
+}
+
 }  // namespace zarvek

@@ -19,7 +19,7 @@ bool IsTransient(DWORD error) {
 // Whether another handle on `path` refuses to let the file be deleted or renamed (it was opened
 // without FILE_SHARE_DELETE). The system reports that case as "access denied", which would send
 // the operator looking at permissions instead of at the program holding the file.
-bool HeldOpenElsewhere(const std::wstring& path) {
+bool HeldOpenElsewhere(const std::wstring& path) noexcept {
     const HANDLE probe =
         CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -51,9 +51,9 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
         Sleep(kPauseMilliseconds);
     }
     if (IsTransient(error) && HeldOpenElsewhere(wideTarget)) {
-        throw FileSystemError("cannot replace \"" + target +
-                              "\": another program has the file open (" +
-                              win32::SystemErrorText(error) + ")");
+        throw FileHeldOpenError("cannot replace \"" + target +
+                                "\": another program has the file open (" +
+                                win32::SystemErrorText(error) + ")");
     }
     if (IsTransient(error)) {
         throw FileSystemError("cannot replace \"" + target +
@@ -62,6 +62,14 @@ void ReplaceFileAtomically(const std::string& source, const std::string& target)
     }
     throw FileSystemError("cannot replace \"" + target + "\" by \"" + source +
                           "\": " + win32::SystemErrorText(error));
+}
+
+bool IsHeldOpenAgainstReplace(const std::string& path) noexcept {
+    try {
+        return HeldOpenElsewhere(win32::Widen(path));
+    } catch (...) {
+        return false;
+    }
 }
 
 }  // namespace zarvek

@@ -39,12 +39,24 @@ std::string ReadWholeFile(const std::string& path);
 void WriteFileToDisk(const std::string& path, const std::string& bytes,
                      const std::string& permissionsFrom);
 
+// Thrown by ReplaceFileAtomically when another program holds the target open so that it cannot be
+// replaced. The message says so and names the file.
+class FileHeldOpenError : public FileSystemError {
+  public:
+    using FileSystemError::FileSystemError;
+};
+
 // Replaces `target` by `source` in one step: a reader sees either the old or the new file,
 // never a mix or none, also after a crash or a power loss once this returns. `source` is gone
 // afterwards. Both paths lie in the same folder. On failure `target` is unchanged. Where another
 // program may hold `target` open and so block the replace (Windows), the replace is retried for
-// about a second; the error then says that another program has the file open.
+// about two seconds; when it is still held then, FileHeldOpenError is thrown.
 void ReplaceFileAtomically(const std::string& source, const std::string& target);
+
+// Whether another program holds the file at `path` open so that it can be neither renamed nor
+// replaced (Windows: opened without FILE_SHARE_DELETE). Always false where an open file can be
+// replaced (POSIX), and false when nothing is at `path`.
+bool IsHeldOpenAgainstReplace(const std::string& path) noexcept;
 
 // Removes the file at `path` if there is one; never fails.
 void RemoveFileQuietly(const std::string& path) noexcept;
