@@ -136,8 +136,8 @@ void GridFileWrite::Store(HostLibrary& hostLibrary) {
             WriteFileSafely(path, bytes_);
         } catch (const IncompleteWriteError& error) {
             // The message says what the file may be and where its previous content is.
-            throw GridFileError("The grid file " + Quoted(path) + " was not written: " +
-                                error.what() + ".");
+            throw GridFileError("The grid file " + Quoted(path) +
+                                " was not written: " + error.what() + ".");
         } catch (const FileSystemError& error) {
             throw GridFileError("The grid file " + Quoted(path) +
                                 " was not written and nothing was changed: " + error.what() + ".");
