@@ -21,6 +21,18 @@ enum class ControlGroup { Input, View };
 // other word) and a mode change leaves it alone.
 std::optional<ControlGroup> ClassifyTag(std::string_view tag, std::int16_t mode);
 
+// Whether a control of `group` is shown and enabled in `mode`: the input group in mode 1, the view
+// group in mode 2; in mode 0 neither.
+constexpr bool ShownInMode(ControlGroup group, std::int16_t mode) {
+    return (mode == kInputMode && group == ControlGroup::Input) ||
+           (mode == kViewMode && group == ControlGroup::View);
+}
+
+// Whether SetWindowMode knows `mode`; any other mode changes nothing.
+constexpr bool IsWindowMode(std::int16_t mode) {
+    return mode == kStartupMode || mode == kInputMode || mode == kViewMode;
+}
+
 // A Tag or design caption taken whole as a string-table id: the text, blanks around it ignored,
 // must be a decimal number; it is rounded to a whole number (halves to even) and must lie in the
 // 16-bit range. No value otherwise ("1039a", "Input", "-", "").
