@@ -81,9 +81,9 @@ void BuildViewer(HWND window, Win32Controls& c, const Fonts& fonts, Language lan
     // The file may be far longer than an edit control takes by default.
     SendMessageW(c.rtbOpenExist, EM_SETLIMITTEXT, 0, 0);
 
-    c.lblOpenExist = MakeControl(window, c, WC_STATICW, "lblOpenExist", "OpenExist",
-                                 ControlKind::Label, SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
-                                 kIdOtherControl, nowhere, fonts.normal());
+    c.lblOpenExist =
+        MakeControl(window, c, WC_STATICW, "lblOpenExist", "OpenExist", ControlKind::Label,
+                    SS_LEFTNOWORDWRAP | SS_NOPREFIX, kIdOtherControl, nowhere, fonts.normal());
     SetWindowTextW(c.lblOpenExist, L"");
 
     // The parts page: no Tag, shown with view mode while its tab is selected.
