@@ -19,6 +19,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
+# 64-bit programs run on wine's 64-bit loader. /usr/bin/wine prefers the 32-bit one whenever
+# wine32 is installed, and that one cannot start where the machine runs no 32-bit code.
+find_program(ZARVEK_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(ZARVEK_WINE NAMES wine)
 if(ZARVEK_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${ZARVEK_WINE})
