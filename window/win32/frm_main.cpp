@@ -27,7 +27,7 @@ constexpr int kStartWidthTwips = 16200;
 constexpr int kStartHeightTwips = 8400;
 
 // Where the drawing goes, in twips below the toolbar.
-constexpr TwipsBox kSketchBox{9600, 600, 6200, 3300};
+constexpr TwipsBox kSketchBox{9600, 600, 6200, 5000};
 
 // The colour of a part whose lengths repeat other parts' (as in the Qt table).
 constexpr COLORREF kMarkedRow = RGB(255, 214, 204);

@@ -126,6 +126,17 @@ void SketchView::Paint(HDC dc, const RECT& area) const {
                   static_cast<LONG>(
                       std::lround(centreY - (sketch_.seats[k].y - (bottom + top) / 2) * scale))};
     }
+    // Labels stand outside the triangle: pushed away from its centre.
+    const double middleX = (seats[0].x + seats[1].x + seats[2].x) / 3.0;
+    const double middleY = (seats[0].y + seats[1].y + seats[2].y) / 3.0;
+    const auto outward = [&](double x, double y, double reach) {
+        const double dx = x - middleX;
+        const double dy = y - middleY;
+        const double length = std::hypot(dx, dy);
+        return length > 0 ? POINT{static_cast<LONG>(std::lround(x + dx / length * reach)),
+                                  static_cast<LONG>(std::lround(y + dy / length * reach))}
+                          : POINT{static_cast<LONG>(x), static_cast<LONG>(y - reach)};
+    };
     for (std::size_t s = 0; s < 3; ++s) {
         const bool alike = sketch_.sideTooAlike[s];
         const HPEN pen = CreatePen(PS_SOLID, alike ? 3 : 2, alike ? kWarning : kInk);
@@ -138,10 +149,9 @@ void SketchView::Paint(HDC dc, const RECT& area) const {
         DeleteObject(pen);
         const std::string length = FormatPattern(sketch_.sideLengths[s], 3, locale_) + " " +
                                    LookupString(kSketchMillimetres, language_);
-        const LONG mx = (a.x + b.x) / 2;
-        const LONG my = (a.y + b.y) / 2;
-        DrawText(dc, length, RECT{mx - 6 * line, my - line - 2, mx + 6 * line, my - 2},
-                 DT_CENTER | DT_SINGLELINE | DT_BOTTOM, alike ? kWarning : kInk);
+        const POINT at = outward((a.x + b.x) / 2.0, (a.y + b.y) / 2.0, 1.2 * line);
+        DrawText(dc, length, RECT{at.x - 6 * line, at.y - line, at.x + 6 * line, at.y + line},
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, alike ? kWarning : kInk);
     }
     for (std::size_t k = 0; k < 3; ++k) {
         const COLORREF colour = sketch_.seatTooClose[k] ? kWarning : kInk;
@@ -150,9 +160,10 @@ void SketchView::Paint(HDC dc, const RECT& area) const {
         const RECT dot{p.x - 4, p.y - 4, p.x + 5, p.y + 5};
         FillRect(dc, &dot, brush);
         DeleteObject(brush);
+        const POINT at = outward(p.x, p.y, line);
         DrawText(dc, std::to_string(k + 1),
-                 RECT{p.x + 6, p.y + 2, p.x + 6 + 2 * line, p.y + 2 + line},
-                 DT_LEFT | DT_SINGLELINE, colour);
+                 RECT{at.x - line, at.y - line, at.x + line, at.y + line},
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, colour);
     }
     SelectObject(dc, oldFont);
 }

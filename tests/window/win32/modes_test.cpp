@@ -2,6 +2,7 @@
 
 #include "platform/wide_text_win32.h"
 #include "window/win32/controls.h"
+#include "window/win32/startup.h"
 #include "window_fixture.h"
 
 namespace zarvek::win32 {
@@ -71,6 +72,21 @@ TEST_F(Win32ModesTest, StartupShowsOnlyMenuAndToolbarAndCtrlNShowsTheZeroedFormW
     EXPECT_FALSE(MenuAddEnabled());
     EXPECT_FALSE(Shown(Control("lblPatternIsGood")));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Win32ModesTest, RegistryWarningIsShownBeforeTheWindow) {
+    bool windowShownAtWarning = true;
+    window = std::make_unique<FrmMain>(dialogs, Language::English, NumberLocale{}, [&](Dialogs& d) {
+        windowShownAtWarning = IsWindowVisible(window->hwnd()) != FALSE;
+        d.Ask(Message{"ERROR", "Error", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+        return std::string();
+    });
+    StartUp(*window, SW_SHOW);
+    EXPECT_FALSE(windowShownAtWarning);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+    // With no folder the installed file is looked for in the current folder.
+    EXPECT_EQ(window->gridFilePath(), "Gridfile.dat");
 }
 
 TEST_F(Win32ModesTest, GermanInterfaceHasGermanCaptionsAndMenu) {

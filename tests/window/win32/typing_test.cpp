@@ -1,3 +1,4 @@
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -62,6 +63,23 @@ TEST_F(Win32TypingTest, RefusedCharactersBeepAndTheModelsTextIsShown) {
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 2u);
     EXPECT_EQ(end, 2u);
+}
+
+TEST_F(Win32TypingTest, PasteKeepsTheLongestValidBeginningWithABeepPerCharacter) {
+    StartInInputMode();
+    SetFocus(Box(Field::J2));
+    ASSERT_TRUE(OpenClipboard(window->hwnd()));
+    EmptyClipboard();
+    const std::wstring pasted = L"12a45";
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
+    CloseClipboard();
+    SendMessageW(Box(Field::J2), WM_PASTE, 0, 0);
+    Pump();
+    EXPECT_EQ(Text(Box(Field::J2)), "12");
+    EXPECT_EQ(dialogs.beeps, 3);
 }
 
 TEST_F(Win32TypingTest, LeavingForAnotherControlRewritesButLosingTheFocusToABoxDoesNot) {
