@@ -47,7 +47,7 @@ wait_for_window() {
 
 window=$(wait_for_window "$title")
 shown=$(date +%s.%N)
-awk -v a="$started" -v b="$shown" 'BEGIN { printf "window shown after %.2f s\n", b - a }'
+LC_ALL=C awk -v a="$started" -v b="$shown" 'BEGIN { printf "window shown after %.2f s\n", b - a }'
 xdotool windowfocus --sync "$window"
 
 # Keys go to the window holding the keyboard focus when the wizard reads them, in order, so no
