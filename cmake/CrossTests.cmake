@@ -89,3 +89,31 @@ add_test(NAME installer_under_wine
                  -DWITH_WINDOW=$<TARGET_EXISTS:zarvek-wizard>
                  -P ${PROJECT_SOURCE_DIR}/cmake/WineInstallerTest.cmake)
 set_tests_properties(installer_under_wine PROPERTIES TIMEOUT 300)
+
+# The Win32 window. Its tests create windows, so they run with a display: xvfb-run gives each
+# run a virtual screen of its own. The window tests use no registry and run with the others; the
+# keyboard-driven runs of the real exe need the installed host (its registry entry and
+# Quadrel.dll) and write into its Armdata folder, English and German.
+if(TARGET zarvek_window_win32_tests)
+  set(zarvek_screen xvfb-run -a -s "-screen 0 1280x1024x24")
+  add_test(NAME zarvek_window_win32_tests
+           COMMAND ${zarvek_screen} ${CMAKE_CROSSCOMPILING_EMULATOR}
+                   $<TARGET_FILE:zarvek_window_win32_tests> --gtest_color=no --gtest_brief=1)
+  set_tests_properties(zarvek_window_win32_tests PROPERTIES
+                       ENVIRONMENT_MODIFICATION "${zarvek_english_ui}"
+                       PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
+                       FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+                       TIMEOUT 600)
+  foreach(language english german)
+    add_test(NAME zarvek_wizard_keyboard_${language}
+             COMMAND ${zarvek_screen} bash
+                     ${PROJECT_SOURCE_DIR}/tests/window/win32/keyboard_end_to_end.sh
+                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:zarvek-wizard>
+                     ${zarvek_host_folder} ${PROJECT_SOURCE_DIR}/tests/data/cli_make_expected.dat
+                     ${language})
+    set_tests_properties(zarvek_wizard_keyboard_${language} PROPERTIES
+                         FIXTURES_REQUIRED installed_host
+                         PASS_REGULAR_EXPRESSION "written bytes as expected, one push"
+                         TIMEOUT 300)
+  endforeach()
+endif()

@@ -19,9 +19,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# wine's own 64-bit loader: Debian's `wine` starts the 32-bit one whenever wine32 is installed,
-# which fails where the kernel runs no 32-bit programs.
-find_program(ZARVEK_WINE NAMES wine64 wine PATHS /usr/lib/wine)
+# 64-bit programs run on wine's 64-bit loader. /usr/bin/wine prefers the 32-bit one whenever
+# wine32 is installed, and that one cannot start where the machine runs no 32-bit code.
+find_program(ZARVEK_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+find_program(ZARVEK_WINE NAMES wine)
 if(ZARVEK_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${ZARVEK_WINE})
 endif()

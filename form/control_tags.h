@@ -18,6 +18,13 @@ enum class ControlGroup { Input, View };
 // other word) and a mode change leaves it alone.
 std::optional<ControlGroup> ClassifyTag(std::string_view tag, WindowMode mode);
 
+// Whether a control of `group` is shown and enabled in `mode`: the input group in Input, the view
+// group in View; in StartUp neither.
+constexpr bool ShownInMode(ControlGroup group, WindowMode mode) {
+    return (mode == WindowMode::Input && group == ControlGroup::Input) ||
+           (mode == WindowMode::View && group == ControlGroup::View);
+}
+
 // A Tag or design caption taken whole as a string-table id: the text, blanks around it ignored,
 // must be a decimal number; it is rounded to a whole number (halves to even) and must lie in the
 // 16-bit range. No value otherwise ("1039a", "Input", "-", "").

@@ -1,17 +1,7 @@
 #include "window/qt/frm_main.h"
 
-#include <exception>
-
-#include "form/check_pattern.h"
-#include "form/command_messages.h"
-#include "form/control_tags.h"
-#include "form/existing_file.h"
 #include "form/form_sketch.h"
-#include "form/placeholders.h"
 #include "form/view_layout.h"
-#include "form/write_commands.h"
-#include "storage/installation_folder.h"
-#include "strings/window_string_ids.h"
 #include "window/qt/field_binding.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/input_form.h"
@@ -32,11 +22,11 @@ constexpr int kStartHeightTwips = 8400;
 }  // namespace
 
 FrmMain::FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, ArmdataFolderQuery query)
-    : dialogs_(dialogs),
-      language_(language),
+    : language_(language),
       locale_(std::move(locale)),
       queryArmdataFolder_(std::move(query)),
-      form_(std::make_unique<FormModel>(dialogs)) {
+      form_(std::make_unique<FormModel>(dialogs)),
+      commands_(*form_, dialogs, language_, locale_, *this) {
     NameControl(*this, "frmMain", "1022");
     setWindowTitle(QStringLiteral("frmMain"));
     BuildControls();
@@ -88,99 +78,68 @@ void FrmMain::ConnectCommands() {
 
 void FrmMain::Load() {
     LoadCaptions(*this, language_);
-    try {
-        sArmdataFolder_ = queryArmdataFolder_(dialogs_);
-    } catch (const std::exception&) {
-        sArmdataFolder_.clear();  // as a failed lookup: the installed file is in the current folder
-    }
-    sGridFilePath_ = GridFilePathIn(sArmdataFolder_);
-    SetWindowMode(*this, WindowMode::StartUp);
-    SetStartupSeatTexts(*form_);
-    DisableWriteCommands(*this, true);
-}
-
-CommandContext FrmMain::Context() {
-    return CommandContext{dialogs_, language_, locale_, sGridFilePath_};
+    commands_.Load(queryArmdataFolder_);
 }
 
 void FrmMain::FileNew() {
-    SetWindowMode(*this, WindowMode::Input);
-    DisableWriteCommands(*this, true);
-    // The operator can start typing the part name at once; the field left keeps its text.
-    binding_->MoveFocusForNew(Field::PartName);
+    commands_.FileNew();
 }
 
 void FrmMain::FileOpen() {
-    SetWindowMode(*this, WindowMode::View);
-    const std::optional<std::string> path =
-        dialogs_.OpenFile(".dat  Files (*.dat)", "*.dat", sArmdataFolder_);
-    if (!path) {
-        return;  // cancelled: the viewer keeps what it showed
-    }
-    const QString file = QString::fromStdString(*path);
-    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist,
-                                                file, language_)) {
-        ShowFileError(file, *failure);
-    }
+    commands_.FileOpen();
 }
 
 void FrmMain::OpenInstalledFile() {
-    SetWindowMode(*this, WindowMode::View);
-    if (!IsExistingFile(sGridFilePath_)) {
-        ShowNoInstalledFile(Context());
-        return;
-    }
-    const QString file = QString::fromStdString(sGridFilePath_);
-    if (const auto failure = LoadFileIntoViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist,
-                                                file, language_)) {
-        ShowFileError(file, *failure);
-    }
-}
-
-void FrmMain::ShowFileError(const QString& path, const QString& reason) {
-    const std::string prompt = FillPlaceholders(LookupString(kFileCannotBeShown, language_),
-                                                {path.toStdString(), reason.toStdString()});
-    ShowOkMessage(Context(), prompt, LookupString(kCannotOpenFileTitle, language_), Icon::Critical);
+    commands_.OpenInstalledFile();
 }
 
 void FrmMain::AddToGridFile() {
-    // The button, the menu entry and toolbar button "T+" are enabled only while the gate is open.
-    if (form_->WriteGateOpen()) {
-        zarvek::AddToGridFile(*form_, Context());
-    }
+    commands_.AddToGridFile();
 }
 
 void FrmMain::MakeGridFileClick() {
-    if (form_->WriteGateOpen()) {
-        MakeGridFile(*form_, Context());
-    }
+    commands_.MakeGridFile();
 }
 
 void FrmMain::CheckPatternClick() {
-    CheckPattern(*form_, Context());
+    commands_.CheckPattern();
 }
 
 void FrmMain::FileClose() {
-    if (!controls_.rtbOpenExist->isHidden()) {
-        controls_.rtbOpenExist->clear();
-        controls_.partsOpenExist->Clear();
-    }
+    commands_.FileClose();
 }
 
 void FrmMain::FileExit() {
-    close();
+    commands_.FileExit();
 }
 
 void FrmMain::ToolbarButtonClick(const QString& key) {
-    if (key == QLatin1String("New")) {
-        FileNew();
-    } else if (key == QLatin1String("Open")) {
-        FileOpen();
-    } else if (key == QLatin1String("T")) {
-        OpenInstalledFile();
-    } else if (key == QLatin1String("T+")) {
-        AddToGridFile();
-    }
+    commands_.ToolbarButtonClick(key.toStdString());
+}
+
+void FrmMain::ShowMode(WindowMode mode, const std::string& /*gridFilePath*/) {
+    SetWindowMode(*this, mode);
+}
+
+void FrmMain::FocusPartName() {
+    binding_->MoveFocusForNew(Field::PartName);
+}
+
+void FrmMain::ShowFileText(const std::string& text, const std::string& path) {
+    ShowTextInViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist, text, path);
+}
+
+bool FrmMain::ViewerShown() const {
+    return !controls_.rtbOpenExist->isHidden();
+}
+
+void FrmMain::ClearViewer() {
+    controls_.rtbOpenExist->clear();
+    controls_.partsOpenExist->Clear();
+}
+
+void FrmMain::CloseWindow() {
+    close();
 }
 
 }  // namespace zarvek

@@ -10,6 +10,7 @@
 #include "common/number_text.h"
 #include "form/command_context.h"
 #include "form/form_model.h"
+#include "form/main_window_commands.h"
 #include "strings/string_table.h"
 #include "window/qt/main_controls.h"
 
@@ -18,13 +19,12 @@ namespace zarvek {
 class FieldBinding;
 
 // The wizard's one window: menu, toolbar, the seat-entry form bound to a FormModel, and the file
-// viewer. The window shows and asks everything through `dialogs`, which it does not own and which
-// must outlive it; captions and messages are in `language`, numbers in `locale`.
-class FrmMain : public QMainWindow {
+// viewer; its commands are the shared MainWindowCommands, which it shows on screen. The window
+// shows and asks everything through `dialogs`, which it does not own and which must outlive it;
+// captions and messages are in `language`, numbers in `locale`.
+class FrmMain : public QMainWindow, private MainWindowView {
   public:
-    // Finds the host's Armdata folder at load time (empty on failure; it may show a warning
-    // through the Dialogs it is given).
-    using ArmdataFolderQuery = std::function<std::string(Dialogs&)>;
+    using ArmdataFolderQuery = MainWindowCommands::ArmdataFolderQuery;
 
     FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, ArmdataFolderQuery query);
     ~FrmMain() override;
@@ -38,9 +38,9 @@ class FrmMain : public QMainWindow {
     FormModel& form() { return *form_; }
     QWidget& innerArea() { return *centralWidget(); }
     Language language() const { return language_; }
-    const std::string& armdataFolder() const { return sArmdataFolder_; }
-    const std::string& gridFilePath() const { return sGridFilePath_; }
-    void setGridFilePath(std::string path) { sGridFilePath_ = std::move(path); }
+    const std::string& armdataFolder() const { return commands_.ArmdataFolder(); }
+    const std::string& gridFilePath() const { return commands_.GridFilePath(); }
+    void setGridFilePath(std::string path) { commands_.SetGridFilePath(std::move(path)); }
 
     // The window's commands, as the menu, the toolbar and the buttons run them.
     void FileNew();
@@ -56,17 +56,21 @@ class FrmMain : public QMainWindow {
   private:
     void BuildControls();
     void ConnectCommands();
-    CommandContext Context();
-    void ShowFileError(const QString& path, const QString& reason);
 
-    Dialogs& dialogs_;
+    // MainWindowView
+    void ShowMode(WindowMode mode, const std::string& gridFilePath) override;
+    void FocusPartName() override;
+    void ShowFileText(const std::string& text, const std::string& path) override;
+    bool ViewerShown() const override;
+    void ClearViewer() override;
+    void CloseWindow() override;
+
     Language language_;
     NumberLocale locale_;
     ArmdataFolderQuery queryArmdataFolder_;
-    std::string sArmdataFolder_;
-    std::string sGridFilePath_;
     MainControls controls_;
     std::unique_ptr<FormModel> form_;
+    MainWindowCommands commands_;
     std::unique_ptr<FieldBinding> binding_;
 };
 

@@ -1,16 +1,13 @@
 #include "window/qt/viewer.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <string>
 
-#include "form/placeholders.h"
-#include "platform/code_page.h"
+#include "form/viewer_file.h"
 #include "strings/drawing_string_ids.h"
-#include "strings/window_string_ids.h"
 #include "window/qt/input_form.h"
 #include "window/qt/make_child.h"
 
@@ -22,10 +19,6 @@ constexpr int kTabStopCharacters = 12;
 
 QString Text(int id, Language language) {
     return QString::fromStdString(LookupString(id, language));
-}
-
-std::string AnsiText(const QByteArray& bytes) {
-    return AnsiToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QPlainTextEdit* MakeTextViewer(QWidget& page) {
@@ -41,10 +34,6 @@ QPlainTextEdit* MakeTextViewer(QWidget& page) {
 }
 
 }  // namespace
-
-QString DecodeAnsi(const QByteArray& bytes) {
-    return QString::fromStdString(AnsiText(bytes));
-}
 
 void BuildViewer(QWidget& inner, MainControls& controls, Language language,
                  const NumberLocale& locale) {
@@ -71,28 +60,10 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
         {controls.tabOpenExist, controls.rtbOpenExist, controls.lblOpenExist});
 }
 
-std::optional<QString> LoadFileIntoViewer(QPlainTextEdit& viewer, PartsView& parts,
-                                          const QString& path, Language language) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Text(kFileCannotBeRead, language) + QLatin1Char('\n') + file.errorString();
-    }
-    if (file.size() > kLargestFileShownMegabytes * 1024 * 1024) {
-        return QString::fromStdString(
-            FillPlaceholders(LookupString(kFileTooLargeToShow, language),
-                             {std::to_string(kLargestFileShownMegabytes)}));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return Text(kFileCannotBeRead, language) + QLatin1Char('\n') + file.errorString();
-    }
-    const std::string utf8 = AnsiText(bytes);
-    QString text = QString::fromStdString(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    viewer.setPlainText(text);
-    parts.ShowFile(utf8, path.toStdString());
-    return std::nullopt;
+void ShowTextInViewer(QPlainTextEdit& viewer, PartsView& parts, const std::string& text,
+                      const std::string& path) {
+    viewer.setPlainText(QString::fromStdString(WithLineEnds(text, "\n")));
+    parts.ShowFile(text, path);
 }
 
 }  // namespace zarvek

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QWidget>
-#include <optional>
+#include <string>
 
 #include "common/number_text.h"
 #include "strings/string_table.h"
@@ -22,17 +21,9 @@ namespace zarvek {
 void BuildViewer(QWidget& inner, MainControls& controls, Language language,
                  const NumberLocale& locale);
 
-// Replaces the viewer's whole text by the file at `path`, decoded from the single-byte code page
-// grid files are written in, and shows the same text's parts in `parts`. On failure both keep
-// what they showed and the reason is returned, in `language`, for the operator.
-std::optional<QString> LoadFileIntoViewer(QPlainTextEdit& viewer, PartsView& parts,
-                                          const QString& path, Language language);
-
-// Decodes text in the single-byte code page grid files are stored in (the system's ANSI code page
-// on Windows, Windows-1252 elsewhere). Every byte gives a character; nothing fails.
-QString DecodeAnsi(const QByteArray& bytes);
-
-// Files larger than this are not shown; the largest grid file is a few megabytes.
-inline constexpr qint64 kLargestFileShownMegabytes = 64;
+// Shows a file's text (UTF-8, the file's own line ends) in the viewer and its parts in `parts`;
+// `path` names the file in the parts' messages.
+void ShowTextInViewer(QPlainTextEdit& viewer, PartsView& parts, const std::string& text,
+                      const std::string& path);
 
 }  // namespace zarvek

@@ -8,6 +8,7 @@
 
 #include "form/control_tags.h"
 #include "form/view_layout.h"
+#include "form/window_captions.h"
 
 namespace zarvek {
 namespace {
@@ -16,20 +17,16 @@ QString TagOf(const QObject& control) {
     return control.property("Tag").toString();
 }
 
-std::optional<QString> TextOf(std::optional<std::int16_t> id, Language language) {
-    if (!id || !HasString(*id)) {
-        return std::nullopt;
-    }
-    return QString::fromStdString(LookupString(*id, language));
+std::optional<QString> Q(const std::optional<std::string>& text) {
+    return text ? std::optional<QString>(QString::fromStdString(*text)) : std::nullopt;
 }
 
 std::optional<QString> WholeIdText(const QString& text, Language language) {
-    return TextOf(WholeNumberId(text.toStdString()), language);
+    return Q(CaptionOfWholeId(text.toStdString(), language));
 }
 
 std::optional<QString> LeadingIdText(const QString& text, Language language) {
-    const std::int16_t id = LeadingNumberId(text.toStdString());
-    return id > 0 ? TextOf(id, language) : std::nullopt;
+    return Q(CaptionOfLeadingId(text.toStdString(), language));
 }
 
 void LoadCaption(QObject& control, Language language) {
@@ -123,8 +120,7 @@ void SetWindowMode(FrmMain& form, WindowMode mode) {
         if (widget == nullptr || !group) {
             continue;
         }
-        const bool shown = (mode == WindowMode::Input && *group == ControlGroup::Input) ||
-                           (mode == WindowMode::View && *group == ControlGroup::View);
+        const bool shown = ShownInMode(*group, mode);
         widget->setVisible(shown);
         widget->setEnabled(shown);
     }

@@ -88,7 +88,6 @@ TEST_F(ModesTest, CtrlNAndToolbarNewBothRunNew) {
     EXPECT_FALSE(Box(Field::X1)->isHidden());
 
     frm.OpenInstalledFile();
-    frm.ToolbarButtonClick("new");  // keys compare exactly
     EXPECT_TRUE(Box(Field::X1)->isHidden());
     frm.controls().toolbarButtons[0]->trigger();
     EXPECT_FALSE(Box(Field::X1)->isHidden());

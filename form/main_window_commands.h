@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/dialogs.h"
+#include "common/number_text.h"
+#include "form/command_context.h"
+#include "form/form_model.h"
+#include "form/window_mode.h"
+#include "strings/string_table.h"
+
+namespace zarvek {
+
+// What the main window's commands do on screen; one implementation per toolkit. Calls arrive
+// synchronously, inside the command that causes them.
+class MainWindowView {
+  public:
+    virtual ~MainWindowView() = default;
+
+    // SetWindowMode on screen: every control whose Tag puts it in a group
+    // (ClassifyTag) is shown and enabled exactly when ShownInMode; entering view mode lays the
+    // viewer out from the window's inner area (ComputeViewLayout) and names `gridFilePath` in the
+    // label above it.
+    virtual void ShowMode(WindowMode mode, const std::string& gridFilePath) = 0;
+
+    // Puts the keyboard focus in the part name (File > New). The field it leaves keeps its text:
+    // this is no leave that reformats (FormModel::LeaveField with FocusLoss::ByNew).
+    virtual void FocusPartName() = 0;
+
+    // Replaces what the viewer shows by a file's text (UTF-8, the file's own line ends) and its
+    // parts; `path` names the file in the parts table's messages.
+    virtual void ShowFileText(const std::string& text, const std::string& path) = 0;
+
+    // Whether the viewer is shown; File > Close empties it only then.
+    virtual bool ViewerShown() const = 0;
+    virtual void ClearViewer() = 0;
+
+    // File > Exit: closes the window, which ends the program without asking anything.
+    virtual void CloseWindow() = 0;
+};
+
+// The main window's commands without a toolkit, shared by every window: start-up, the File menu,
+// the toolbar and the three buttons. Holds the Armdata folder and the installed grid-file path.
+//
+// A command that arrives while another is still running (a modal message box dispatches the
+// window's messages) is ignored: the first command's state stays consistent and the write gate
+// cannot change under an open box.
+//
+// `form`, `dialogs` and `view` are not owned and must outlive the commands.
+class MainWindowCommands {
+  public:
+    // Finds the host's Armdata folder (empty on failure); it may show the registry warning
+    // through the Dialogs it is given.
+    using ArmdataFolderQuery = std::function<std::string(Dialogs&)>;
+
+    MainWindowCommands(FormModel& form, Dialogs& dialogs, Language language, NumberLocale locale,
+                       MainWindowView& view);
+
+    // The load handler after the captions: the Armdata folder and the installed grid-file path,
+    // start-up mode, every seat field "0.0000", the write gate closed. A failing step is skipped.
+    void Load(const ArmdataFolderQuery& query);
+
+    const std::string& ArmdataFolder() const { return armdataFolder_; }
+    const std::string& GridFilePath() const { return gridFilePath_; }
+    void SetGridFilePath(std::string path) { gridFilePath_ = std::move(path); }
+    Language language() const { return language_; }
+    const NumberLocale& locale() const { return locale_; }
+    CommandContext Context();
+
+    void FileNew();
+    void FileOpen();
+    void OpenInstalledFile();
+    void FileClose();
+    void FileExit();
+    // Add (button, menu entry, toolbar "T+") and Make run only while the write gate is open.
+    void AddToGridFile();
+    void MakeGridFile();
+    void CheckPattern();
+    // The toolbar button with `key`, compared exactly: "New", "Open", "T", "T+"; others do nothing.
+    void ToolbarButtonClick(std::string_view key);
+
+  private:
+    void ShowFile(const std::string& path);
+    void Run(const std::function<void()>& command);
+
+    FormModel& form_;
+    Dialogs& dialogs_;
+    Language language_;
+    NumberLocale locale_;
+    MainWindowView& view_;
+    std::string armdataFolder_;
+    std::string gridFilePath_;
+    bool running_ = false;
+};
+
+// The file-open dialog's one filter entry: ".dat  Files (*.dat)" (two blanks) for "*.dat".
+inline constexpr std::string_view kGridFileFilterDescription = ".dat  Files (*.dat)";
+inline constexpr std::string_view kGridFileFilterPattern = "*.dat";
+
+}  // namespace zarvek

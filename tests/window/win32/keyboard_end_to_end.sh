@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Drives the real zarvek-wizard.exe under wine with the keyboard alone, as an operator would:
+# File > New (Ctrl+N), the part name, the probe diameter and the eighteen seat fields typed with
+# Tab between them, Check Pattern and Make pressed from the keyboard. Then checks the installed
+# grid file's bytes against the expected file and that the host library was called exactly once.
+# Needs an X display (run it under xvfb-run), xdotool and the installed host (CTest's fixture
+# installed_host: the registry entry and Quadrel.dll in the host folder).
+#   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german
+set -euo pipefail
+wine=$1 exe=$2 host=$3 expected=$4 language=$5
+
+case "$language" in
+  english) export LANG=C.UTF-8 point=. title="Zarvek File Wizard" ;;
+  german) export LANG=de_DE.UTF-8 point=, title="Zarvek Assistent" ;;
+  *) echo "language must be english or german" >&2; exit 2 ;;
+esac
+unset LC_ALL LC_MESSAGES LANGUAGE
+
+# A fresh installed folder: no grid file, so Make asks no replace question.
+armdata=$host/Armdata
+rm -rf "$armdata"
+mkdir -p "$armdata"
+pushes=$(mktemp)
+trap 'rm -f "$pushes"' EXIT
+# The fake host library appends a line per call to this file; wine maps drive Z: to the root.
+export ZARVEK_TEST_PUSH_LOG="Z:${pushes//\//\\}"
+
+started=$(date +%s.%N)
+"$wine" "$exe" &
+wizard=$!
+finish() {
+  kill "$wizard" 2>/dev/null || true
+  wait "$wizard" 2>/dev/null || true
+  rm -f "$pushes"
+}
+trap finish EXIT
+
+# Waits for the window with exactly this title to be on screen; fails after a minute.
+wait_for_window() {
+  local window
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || {
+    echo "no window \"$1\" within a minute" >&2
+    return 1
+  }
+  echo "$window"
+}
+
+window=$(wait_for_window "$title")
+shown=$(date +%s.%N)
+LC_ALL=C awk -v a="$started" -v b="$shown" 'BEGIN { printf "window shown after %.2f s\n", b - a }'
+xdotool windowfocus --sync "$window"
+
+# Keys go to the window holding the keyboard focus when the wizard reads them, in order, so no
+# waiting is needed between them.
+type_field() {
+  printf "%s" "$1" | xdotool type --delay 20 --file -
+  xdotool key Tab
+}
+number() {
+  echo "${1//./$point}"
+}
+
+xdotool key ctrl+n
+type_field "Bracket, A"
+type_field "$(number 6.35)"
+for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0 1; do
+  type_field "$(number "$value")"
+done
+# Make and Add are disabled until the pattern passes: Tab after the last seat field lands on
+# Check Pattern. Once it passed, Make is two back (Make, Add, Check Pattern).
+xdotool key space
+xdotool key shift+Tab shift+Tab space
+
+grid=$armdata/Gridfile.dat
+for _ in $(seq 1 600); do
+  [ -s "$pushes" ] && break
+  sleep 0.1
+done
+if [ ! -s "$pushes" ]; then
+  echo "the host library was not called within a minute; windows on screen:" >&2
+  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$w")" >&2
+  done
+  exit 1
+fi
+# The write is complete before the push; wait a moment for a second push that must not come.
+sleep 1
+if ! cmp "$grid" "$expected"; then
+  echo "--- written:" >&2
+  od -c "$grid" >&2 || true
+  exit 1
+fi
+calls=$(grep -c QDL_SaveArmspecs "$pushes")
+if [ "$calls" -ne 1 ]; then
+  echo "the host library was called $calls times, not once" >&2
+  exit 1
+fi
+
+# File > Exit from the keyboard ends the program without asking.
+xdotool key alt+F4
+for _ in $(seq 1 300); do
+  kill -0 "$wizard" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$wizard" 2>/dev/null; then
+  echo "the wizard did not end on Alt+F4" >&2
+  exit 1
+fi
+echo "written bytes as expected, one push ($language)"
