@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QObject>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -19,6 +18,7 @@ namespace zarvek {
 
 class PartsView;
 class PatternDrawing;
+class TextView;
 
 // A list of pictures without a look of its own: the toolbar's normal pictures (ImageList1) and
 // the greyed ones shown for a disabled button (ImageList2).
@@ -49,7 +49,7 @@ struct MainControls {
     // Viewer (view group): the viewer area tabOpenExist holds the file's text rtbOpenExist on its
     // first tab and the parts table partsOpenExist on its second.
     QTabWidget* tabOpenExist = nullptr;
-    QPlainTextEdit* rtbOpenExist = nullptr;
+    TextView* rtbOpenExist = nullptr;
     PartsView* partsOpenExist = nullptr;
     QLabel* lblOpenExist = nullptr;
 

@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <string>
+#include <utility>
 
 #include "form/placeholders.h"
 #include "platform/code_page.h"
@@ -28,15 +28,11 @@ std::string AnsiText(const QByteArray& bytes) {
     return AnsiToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-QPlainTextEdit* MakeTextViewer(QWidget& page) {
-    auto* viewer = MakeChild<QPlainTextEdit>(&page);
+TextView* MakeTextViewer(QWidget& page) {
+    auto* viewer = MakeChild<TextView>(&page);
     NameControl(*viewer, "rtbOpenExist", "OpenExist");
-    viewer->setReadOnly(true);
-    viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    viewer->setFont(fixed);
-    viewer->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) *
-                               kTabStopCharacters);
+    viewer->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    viewer->SetTabStopCharacters(kTabStopCharacters);
     return viewer;
 }
 
@@ -71,8 +67,8 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
         {controls.tabOpenExist, controls.rtbOpenExist, controls.lblOpenExist});
 }
 
-std::optional<QString> LoadFileIntoViewer(QPlainTextEdit& viewer, PartsView& parts,
-                                          const QString& path, Language language) {
+std::optional<QString> LoadFileIntoViewer(TextView& viewer, PartsView& parts, const QString& path,
+                                          Language language) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Text(kFileCannotBeRead, language) + QLatin1Char('\n') + file.errorString();
@@ -86,12 +82,11 @@ std::optional<QString> LoadFileIntoViewer(QPlainTextEdit& viewer, PartsView& par
     if (file.error() != QFileDevice::NoError) {
         return Text(kFileCannotBeRead, language) + QLatin1Char('\n') + file.errorString();
     }
-    const std::string utf8 = AnsiText(bytes);
-    QString text = QString::fromStdString(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    viewer.setPlainText(text);
+    std::string utf8 = AnsiText(bytes);
     parts.ShowFile(utf8, path.toStdString());
+    // The view lays out only the lines it shows: the text is handed over, not turned into a
+    // document.
+    viewer.SetText(std::move(utf8));
     return std::nullopt;
 }
 

@@ -9,11 +9,12 @@
 #include "strings/string_table.h"
 #include "window/qt/main_controls.h"
 #include "window/qt/parts_view.h"
+#include "window/qt/text_view.h"
 
 namespace zarvek {
 
 // Creates the viewer area on `inner`, outside any layout (view mode places it): the tab widget
-// tabOpenExist with the file's text, rtbOpenExist (read-only plain text in a fixed-width font, tab
+// tabOpenExist with the file's text, rtbOpenExist (a read-only TextView in a fixed-width font, tab
 // stops wide enough for the grid file's columns), on its first tab and the parts of the file
 // (partsOpenExist) on its second; and the label lblOpenExist above it. Tab titles are in
 // `language`, the parts' numbers in `locale`. Appends tabOpenExist, rtbOpenExist and lblOpenExist
@@ -25,8 +26,8 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
 // Replaces the viewer's whole text by the file at `path`, decoded from the single-byte code page
 // grid files are written in, and shows the same text's parts in `parts`. On failure both keep
 // what they showed and the reason is returned, in `language`, for the operator.
-std::optional<QString> LoadFileIntoViewer(QPlainTextEdit& viewer, PartsView& parts,
-                                          const QString& path, Language language);
+std::optional<QString> LoadFileIntoViewer(TextView& viewer, PartsView& parts, const QString& path,
+                                          Language language);
 
 // Decodes text in the single-byte code page grid files are stored in (the system's ANSI code page
 // on Windows, Windows-1252 elsewhere). Every byte gives a character; nothing fails.
