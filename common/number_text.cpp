@@ -491,6 +491,18 @@ std::string FormatPatternSingle(float value, int decimals, const NumberLocale& l
     return WithSeparator(buffer.data(), end, locale);
 }
 
+bool PatternTextReadsBack(double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    if (std::fabs(value) < 1e308) {
+        return true;
+    }
+    const DecimalText text = ToDecimalText(value, 15);
+    return text.pointPosition < 309 ||
+           std::string_view(text.digits.data(), 15) < std::string_view("179769313486232");
+}
+
 char* FormatFilePattern(char* out, double value, int decimals) {
     RequireFormattable(value, decimals);
     if (char* end = WriteExactDecimal(out, value, decimals)) {

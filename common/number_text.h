@@ -33,6 +33,11 @@ std::string FormatPattern(double value, int decimals, const NumberLocale& locale
 // that a stored 6.35f gives "6.350000" and not the longer expansion of the nearest float.
 std::string FormatPatternSingle(float value, int decimals, const NumberLocale& locale);
 
+// Whether the text FormatPattern gives `value` reads back as a number (ParseFileNumber): false for
+// a value that is not finite, and for the few largest doubles, whose 15-digit text
+// (1.79769313486232e308) lies beyond the largest double.
+bool PatternTextReadsBack(double value);
+
 // The most characters FormatFilePattern writes: a minus sign, the 309 whole digits of the largest
 // double, the point and 15 decimals.
 inline constexpr std::size_t kLongestPatternText = 1 + 309 + 1 + 15;

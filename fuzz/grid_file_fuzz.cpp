@@ -64,7 +64,15 @@ std::string StoredName(std::string name) {
 }
 
 void RoundTrip(const GridFile& first) {
-    const std::string bytes = GridFileBytes(first);
+    std::string bytes;
+    try {
+        bytes = GridFileBytes(first);
+    } catch (const GridFileError& error) {
+        // Content no grid file holds (a number whose text would not read back) is refused
+        // clearly, naming the part.
+        Require(std::string_view(error.what()).starts_with("Part "), "an unclear refusal to write");
+        return;
+    }
     const std::optional<GridFile> second = Read(bytes);
     Require(second.has_value(), "the written file reads as no grid file");
     Require(second->Parts.Count() == first.Parts.Count(), "the number of parts");
@@ -99,7 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a rejection that does not name the line");
         return 0;
     }
-    if (gridFile) {
+    // A file without a complete part reads as no parts, and a grid file of no parts is the two
+    // header lines, which by the format do not read (the first part line is missing); neither
+    // Make nor Add writes one.
+    if (gridFile && gridFile->Parts.Count() > 0) {
         RoundTrip(*gridFile);
     }
     return 0;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -80,15 +81,17 @@ void AppendSeatLine(FileText& text, const Point& point, const Vector& vector, in
     at = std::copy(format::kLineEnd.begin(), format::kLineEnd.end(), at);
     for (std::size_t i = 0; i < 6; ++i) {
         *at++ = format::kSeatSeparator;
-        try {
-            at = FormatFilePattern(at, values[i],
-                                   i < 3 ? format::kPositionDecimals : format::kDirectionDecimals);
-        } catch (const NumberFormatError&) {
-            // A value that is not finite has no text in the file. It is named (seat 2 X) only
-            // when it is refused, so that nothing is built for the ones that are not.
+        // A value that is not finite has no text in the file, and the few largest doubles have a
+        // text beyond the largest double, which no reader reads back. The value is named (seat 2
+        // X) only when it is refused, so that nothing is built for the ones that are not.
+        if (!PatternTextReadsBack(values[i])) {
             RefusePart(position,
-                       "seat " + std::to_string(seat) + " " + kAxes[i] + " is not a finite number");
+                       "seat " + std::to_string(seat) + " " + kAxes[i] +
+                           (std::isfinite(values[i]) ? " is too large a number for a grid file"
+                                                     : " is not a finite number"));
         }
+        at = FormatFilePattern(at, values[i],
+                               i < 3 ? format::kPositionDecimals : format::kDirectionDecimals);
     }
     text.Commit(at);
 }

@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "common/errors.h"
 #include "common/number_text.h"
 #include "support/long_way_pattern.h"
 
@@ -46,6 +47,40 @@ TEST(FormatPattern, ValuesWhoseShortestTextIsLongerThanFifteenDigitsRoundTheFift
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatPattern(c.value, c.decimals, kPoint), c.expected) << c.value;
+    }
+}
+
+// The text of the largest doubles rounds beyond the range: the writer must know before it writes
+// a number no reader reads back.
+TEST(PatternTextReadsBack, OnlyForFiniteValuesWhoseTextStaysInRange) {
+    const double largest = std::numeric_limits<double>::max();
+    const double belowLargest = std::nextafter(largest, 0.0);
+    const double lastReadable = 1.79769313486231e308;
+    const struct {
+        double value;
+        bool readsBack;
+    } cases[] = {
+        {0, true},
+        {-12.345, true},
+        {1e308, true},
+        {lastReadable, true},
+        {-lastReadable, true},
+        {belowLargest, false},
+        {largest, false},
+        {-largest, false},
+        {std::numeric_limits<double>::infinity(), false},
+        {std::numeric_limits<double>::quiet_NaN(), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PatternTextReadsBack(c.value), c.readsBack) << c.value;
+        if (std::isfinite(c.value)) {
+            const std::string text = FormatPattern(c.value, 3, kPoint);
+            if (c.readsBack) {
+                EXPECT_NO_THROW(ParseFileNumber(text)) << text;
+            } else {
+                EXPECT_THROW(ParseFileNumber(text), NumberFormatError) << text;
+            }
+        }
     }
 }
 
