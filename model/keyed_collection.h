@@ -124,11 +124,11 @@ class KeyedCollection {
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
     static std::size_t SlotsFor(std::size_t keys) {
-        std::size_t slots = 16;
-        while (slots < 2 * keys) {
-            slots *= 2;
+        std::size_t size = 16;  // not "slots": a word Qt takes for itself
+        while (size < 2 * keys) {
+            size *= 2;
         }
-        return slots;
+        return size;
     }
 
     std::size_t FirstSlot(std::string_view key) const {
@@ -170,8 +170,8 @@ class KeyedCollection {
 
     // Builds the index anew with `slotCount` slots from every keyed entry.
     void Rehash(std::size_t slotCount) {
-        std::vector<std::size_t> slots(slotCount, 0);
-        slots_.swap(slots);
+        std::vector<std::size_t> table(slotCount, 0);
+        slots_.swap(table);
         keyCount_ = 0;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             if (!entries_[i].key.empty()) {

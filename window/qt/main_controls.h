@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "form/fields.h"
+#include "window/qt/text_view.h"
 
 namespace zarvek {
 
 class PartsView;
 class PatternDrawing;
-class TextView;
 
 // A list of pictures without a look of its own: the toolbar's normal pictures (ImageList1) and
 // the greyed ones shown for a disabled button (ImageList2).
