@@ -198,9 +198,10 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 
 // Writes the last `count` digits of `units` (zeros where it has fewer) backwards, ending just
 // before `end`; returns where they start and leaves the digits above them in `units`.
-char* WriteDigitsBackwards(char* end, std::uint64_t& units, int count) {
+template <typename Unsigned>
+char* WriteDigitsBackwards(char* end, Unsigned& units, int count) {
     for (; count >= 2; count -= 2) {
-        const std::uint64_t pair = units % 100;
+        const Unsigned pair = units % 100;
         units /= 100;
         end -= 2;
         std::memcpy(end, &kDigitPairs[static_cast<std::size_t>(2 * pair)], 2);
@@ -215,7 +216,8 @@ char* WriteDigitsBackwards(char* end, std::uint64_t& units, int count) {
 // Writes `units` as a number with `decimals` decimals at `out`, "-" first when `negative` and the
 // units are not zero, and returns the end. The text is made backwards in a small buffer and
 // copied in one piece: `out` has room for kLongestPatternText characters.
-char* WriteUnits(char* out, std::uint64_t units, int decimals, bool negative) {
+template <typename Unsigned>
+char* WriteUnitsAs(char* out, Unsigned units, int decimals, bool negative) {
     static_assert(kLongestPatternText >= 32);
     const bool zero = units == 0;
     char buffer[64];
@@ -231,9 +233,16 @@ char* WriteUnits(char* out, std::uint64_t units, int decimals, bool negative) {
     if (negative && !zero) {
         *--at = '-';
     }
-    // At most 21 characters: copying 32 from a buffer of 64 is safe and costs one fixed move.
+    // At most 22 characters: copying 32 from a buffer of 64 is safe and costs one fixed move.
     std::memcpy(out, at, 32);
     return out + (end - at);
+}
+
+char* WriteUnits(char* out, std::uint64_t units, int decimals, bool negative) {
+    // Most numbers fit 32 bits, whose divisions are cheaper.
+    return units <= 0xFFFFFFFFu
+               ? WriteUnitsAs(out, static_cast<std::uint32_t>(units), decimals, negative)
+               : WriteUnitsAs(out, units, decimals, negative);
 }
 
 // The general way for a value from 1e-5 to below 1e15, without its cost: the value's 15-digit
@@ -305,7 +314,9 @@ char* WriteExactDecimal(char* out, double value, int decimals) {
     if (!(magnitude < kPowersOfTen[static_cast<std::size_t>(15 - decimals)])) {
         return nullptr;
     }
-    const auto units = static_cast<std::uint64_t>(magnitude * scale + 0.5);
+    // Below 10^15: the signed conversion, a single instruction, holds it.
+    const auto units =
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(magnitude * scale + 0.5));
     // One correctly rounded division: equal only when that decimal reads back as the value.
     if (static_cast<double>(units) / scale != magnitude) {
         return nullptr;
@@ -531,7 +542,7 @@ std::optional<LeadingNumber> ReadLeadingFileNumber(std::string_view text) {
     std::uint64_t digits = 0;
     const char* const wholeStart = at;
     for (unsigned value = 0; at != end && (value = DigitValue(*at)) < 10; ++at) {
-        digits = digits * 10 + value;
+        digits = digits * 10 + value;  // wraps only past 19 digits: not read here
     }
     const auto wholeDigits = at - wholeStart;
     long decimals = 0;
