@@ -46,8 +46,8 @@ constexpr CommandRules kCommands[] = {
     {"check", Command::Check, kSeatOptions | Bit(Slot::AcceptSpread), kSeatOptions, false},
     {"make", Command::Make, kWriteOptions, kWriteRequired, false},
     {"add", Command::Add, kWriteOptions, kWriteRequired, false},
-    {"show", Command::Show, 0, 0, true},
-    {"lint", Command::Lint, Bit(Slot::Json), 0, true},
+    {"show", Command::Show, Bit(Slot::File), 0, true},
+    {"lint", Command::Lint, Bit(Slot::File) | Bit(Slot::Json), 0, true},
 };
 
 // The required options in the order in which a missing one is reported.
@@ -227,13 +227,16 @@ class Parser {
         }
     }
 
+    // PATH and --file PATH are one file: a second one of either form is refused.
     void ReadPath(const std::string& word) {
-        if (!rules_.takesPath || invocation_.file) {
+        const auto file = static_cast<std::size_t>(Slot::File);
+        if (!rules_.takesPath || given_.test(file)) {
             Refuse(kCliUnexpectedArgument, {word});
         }
         if (word.empty()) {
             Refuse(kCliEmptyValue, {"PATH"});
         }
+        given_.set(file);
         invocation_.file = word;
     }
 

@@ -22,7 +22,7 @@ struct Invocation {
     std::array<SeatTexts, 3> seats{};  // check, make, add
     std::string probe;                 // make, add; may be empty (a blank field)
     std::string name;                  // make, add; may be empty (a blank field)
-    std::optional<std::string> file;   // make, add: --file; show, lint: PATH
+    std::optional<std::string> file;   // --file; show, lint: also PATH
     bool yes = false;                  // make, add
     bool acceptSpread = false;         // check, make, add
     bool json = false;                 // lint
@@ -43,7 +43,8 @@ struct UsageError {
 // "add", "show", "lint"; "--help", "-h" or "help" ask for the help). Options are "--name value"
 // or "--name=value"; the word after an option that takes a value is always that value, even when
 // it begins with "-". "--" ends the options. "--help" or "-h" anywhere among the options asks for
-// the help. Refuses, at the first fault from the left: an unknown command or option, an option
+// the help. show and lint take their file as PATH or as --file PATH, one of the two. Refuses, at
+// the first fault from the left: an unknown command or option, an option
 // given twice or without its value, a value given to a flag, an unexpected argument, an empty
 // value, a seat without exactly six values or with a value that is not a number, a probe
 // diameter that is not a number; then a missing --p1, --p2, --p3, --probe or --name, in this

@@ -46,11 +46,16 @@ std::string LintText(const LintReport& report, const std::string& path, Language
                      {std::to_string(report.headerCount), HeaderNumberText(report.tolerance),
                       HeaderNumberText(report.probeDiameter)});
         text += Text(kLintPartsFound, language, {std::to_string(report.parts.size())});
+        // One line per part, all in one buffer; a line is about 70 bytes.
+        text.reserve(text.size() + report.parts.size() * 80);
+        const std::string partLine = LookupString(kLintPart, language);
         for (std::size_t i = 0; i < report.parts.size(); ++i) {
             const LintPart& part = report.parts[i];
-            text += Text(kLintPart, language,
-                         {std::to_string(i + 1), part.name, SeatLengthText(part.lengths[0]),
-                          SeatLengthText(part.lengths[1]), SeatLengthText(part.lengths[2])});
+            AppendFilledPlaceholders(
+                text, partLine,
+                {std::to_string(i + 1), part.name, SeatLengthText(part.lengths[0]),
+                 SeatLengthText(part.lengths[1]), SeatLengthText(part.lengths[2])});
+            text += '\n';
         }
     }
     if (report.problems.empty()) {

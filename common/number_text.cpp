@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -78,10 +79,12 @@ DecimalText ToDecimalText(double value, int significant) {
     return text;
 }
 
-std::string FormatDecimalText(const DecimalText& text, int decimals, const NumberLocale& locale) {
-    // Lay the digits out as a whole part of at least one digit and `decimals` fraction digits,
-    // all in one row after a spare place for a carry: row[1 + wholeDigits - 1 + j] is fraction
-    // digit j. A double has at most 309 whole digits.
+// Writes the text rounded to `decimals` places, with "." as the separator, at `out` and returns its
+// end. The digits are laid
+// out as a whole part of at least one digit and `decimals` fraction digits, all in one row after a
+// spare place for a carry: row[1 + wholeDigits - 1 + j] is fraction digit j. A double has at most
+// 309 whole digits.
+char* WriteDecimalText(char* out, const DecimalText& text, int decimals) {
     std::array<char, 1 + 309 + 15> row;
     const int point = text.pointPosition;
     const int wholeDigits = std::max(point, 1);
@@ -114,15 +117,211 @@ std::string FormatDecimalText(const DecimalText& text, int decimals, const Numbe
     for (int at = first; at < length && zero; ++at) {
         zero = row[static_cast<std::size_t>(at)] == '0';
     }
-    std::string result;
-    result.reserve(static_cast<std::size_t>(length - first + 1) + locale.decimalSeparator.size());
     if (text.negative && !zero) {
-        result.push_back('-');
+        *out++ = '-';
     }
-    result.append(row.data() + first, static_cast<std::size_t>(fractionStart - first))
-        .append(locale.decimalSeparator)
-        .append(row.data() + fractionStart, static_cast<std::size_t>(decimals));
-    return result;
+    out = std::copy(row.data() + first, row.data() + fractionStart, out);
+    *out++ = '.';
+    return std::copy(row.data() + fractionStart, row.data() + length, out);
+}
+
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A product of two 64-bit numbers, exact.
+struct Wide {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    static Wide Product(std::uint64_t a, std::uint64_t b) {
+        const std::uint64_t a0 = a & 0xFFFFFFFFu;
+        const std::uint64_t a1 = a >> 32;
+        const std::uint64_t b0 = b & 0xFFFFFFFFu;
+        const std::uint64_t b1 = b >> 32;
+        const std::uint64_t p00 = a0 * b0;
+        const std::uint64_t p01 = a0 * b1;
+        const std::uint64_t p10 = a1 * b0;
+        const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+        return Wide{a1 * b1 + (p01 >> 32) + (p10 >> 32) + (middle >> 32),
+                    (middle << 32) | (p00 & 0xFFFFFFFFu)};
+    }
+
+    bool Bit(int at) const { return ((at < 64 ? low >> at : high >> (at - 64)) & 1) != 0; }
+
+    // Whether any of the bits below `at` is set.
+    bool AnyBelow(int at) const {
+        if (at <= 64) {
+            return at == 64 ? low != 0 : (low & ((std::uint64_t{1} << at) - 1)) != 0;
+        }
+        return low != 0 || (high & ((std::uint64_t{1} << (at - 64)) - 1)) != 0;
+    }
+
+    // The bits from `at` (1 to 116) up; the caller knows they fit.
+    std::uint64_t From(int at) const {
+        if (at >= 64) {
+            return high >> (at - 64);
+        }
+        return (high << (64 - at)) | (low >> at);
+    }
+};
+
+constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = {1ull,
+                                                               10ull,
+                                                               100ull,
+                                                               1000ull,
+                                                               10000ull,
+                                                               100000ull,
+                                                               1000000ull,
+                                                               10000000ull,
+                                                               100000000ull,
+                                                               1000000000ull,
+                                                               10000000000ull,
+                                                               100000000000ull,
+                                                               1000000000000ull,
+                                                               10000000000000ull,
+                                                               100000000000000ull,
+                                                               1000000000000000ull,
+                                                               10000000000000000ull,
+                                                               100000000000000000ull,
+                                                               1000000000000000000ull,
+                                                               10000000000000000000ull};
+
+// "00" to "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the last `count` digits of `units` (zeros where it has fewer) backwards, ending just
+// before `end`; returns where they start and leaves the digits above them in `units`.
+template <typename Unsigned>
+char* WriteDigitsBackwards(char* end, Unsigned& units, int count) {
+    for (; count >= 2; count -= 2) {
+        const Unsigned pair = units % 100;
+        units /= 100;
+        end -= 2;
+        std::memcpy(end, &kDigitPairs[static_cast<std::size_t>(2 * pair)], 2);
+    }
+    if (count == 1) {
+        *--end = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    return end;
+}
+
+// Writes `units` as a number with `decimals` decimals at `out`, "-" first when `negative` and the
+// units are not zero, and returns the end. The text is made backwards in a small buffer and
+// copied in one piece: `out` has room for kLongestPatternText characters.
+template <typename Unsigned>
+char* WriteUnitsAs(char* out, Unsigned units, int decimals, bool negative) {
+    static_assert(kLongestPatternText >= 32);
+    const bool zero = units == 0;
+    char buffer[64];
+    char* const end = buffer + 32;
+    char* at = WriteDigitsBackwards(end, units, decimals);
+    *--at = '.';
+    if (units == 0) {
+        *--at = '0';
+    }
+    while (units != 0) {
+        at = WriteDigitsBackwards(at, units, units >= 10 ? 2 : 1);
+    }
+    if (negative && !zero) {
+        *--at = '-';
+    }
+    // At most 22 characters: copying 32 from a buffer of 64 is safe and costs one fixed move.
+    std::memcpy(out, at, 32);
+    return out + (end - at);
+}
+
+char* WriteUnits(char* out, std::uint64_t units, int decimals, bool negative) {
+    // Most numbers fit 32 bits, whose divisions are cheaper.
+    return units <= 0xFFFFFFFFu
+               ? WriteUnitsAs(out, static_cast<std::uint32_t>(units), decimals, negative)
+               : WriteUnitsAs(out, units, decimals, negative);
+}
+
+// The general way for a value from 1e-5 to below 1e15, without its cost: the value's 15-digit
+// text D * 10^-k (D of exactly 15 digits) is computed exactly from the value's binary digits and
+// exponent in 128-bit integers, rounded half to even as std::to_chars rounds, and then rounded to
+// `decimals` places as the general way rounds the text. Gives nullptr, having written nothing,
+// for values outside that range or results too long for 64 bits.
+char* WriteFifteenDigitText(char* out, double value, int decimals) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15)) {
+        return nullptr;
+    }
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1075;  // normal in this range
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = -binaryExponent;  // 3 to 70 in this range
+    // magnitude lies in [2^(e), 2^(e + 1)), so its decimal exponent is near e * log10(2).
+    int k = 14 - static_cast<int>(std::floor((binaryExponent + 52) * 0.30102999566398120));
+    Wide product;
+    std::uint64_t digits = 0;
+    for (int tries = 0;; ++tries) {
+        if (k < 0 || k >= static_cast<int>(kIntegerPowersOfTen.size()) || tries == 3) {
+            return nullptr;
+        }
+        product = Wide::Product(mantissa, kIntegerPowersOfTen[static_cast<std::size_t>(k)]);
+        digits = product.From(shift);
+        if (digits >= kIntegerPowersOfTen[15]) {
+            --k;
+        } else if (digits < kIntegerPowersOfTen[14]) {
+            ++k;
+        } else {
+            break;
+        }
+    }
+    if (product.Bit(shift - 1) && (product.AnyBelow(shift - 1) || (digits & 1) != 0)) {
+        ++digits;
+        if (digits == kIntegerPowersOfTen[15]) {
+            digits = kIntegerPowersOfTen[14];
+            --k;
+        }
+    }
+    // The text is digits * 10^-k; keep `decimals` places of it, the first dropped digit deciding.
+    const int dropped = k - decimals;
+    std::uint64_t units = 0;
+    if (dropped <= 0) {
+        if (dropped < -4) {
+            return nullptr;  // beyond 64 bits
+        }
+        units = digits * kIntegerPowersOfTen[static_cast<std::size_t>(-dropped)];
+    } else if (dropped <= 15) {
+        units = digits / kIntegerPowersOfTen[static_cast<std::size_t>(dropped)];
+        units +=
+            digits / kIntegerPowersOfTen[static_cast<std::size_t>(dropped - 1)] % 10 >= 5 ? 1 : 0;
+    }
+    return WriteUnits(out, units, decimals, value < 0);
+}
+
+// Every value a grid file holds once read, and most others, is the double nearest to a decimal of
+// at most `decimals` places and 15 significant digits. That decimal is then the value's 15-digit
+// text (it lies within half a unit in the last place of the value, and 15-digit texts are further
+// apart), and rounding it to `decimals` places keeps it: it is written as it is, without the
+// general way. Gives nullptr, having written nothing, for every other value.
+char* WriteExactDecimal(char* out, double value, int decimals) {
+    const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double magnitude = std::fabs(value);
+    // Below 10^15 units of the last place: at most 15 digits, every one exact in a double.
+    if (!(magnitude < kPowersOfTen[static_cast<std::size_t>(15 - decimals)])) {
+        return nullptr;
+    }
+    // Below 10^15: the signed conversion, a single instruction, holds it.
+    const auto units =
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(magnitude * scale + 0.5));
+    // One correctly rounded division: equal only when that decimal reads back as the value.
+    if (static_cast<double>(units) / scale != magnitude) {
+        return nullptr;
+    }
+    return WriteUnits(out, units, decimals, value < 0);
 }
 
 void RequireFormattable(double value, int decimals) {
@@ -177,40 +376,70 @@ std::string NeutralFromLocale(std::string_view text, const NumberLocale& locale)
     return neutral;
 }
 
-std::string NeutralFromFile(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    const std::string_view trimmed =
-        first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
-    std::string neutral;
-    std::size_t at = 0;
-    if (!trimmed.empty() && (trimmed[0] == '-' || trimmed[0] == '+')) {
-        if (trimmed[0] == '-') {
-            neutral.push_back('-');
-        }
-        at = 1;
+// A file number's text, checked and read where it stands: surrounding blanks and a leading "+"
+// are left out of `body`, which is an optional "-" and digits with at most one point, the text
+// std::from_chars reads. While checking, the digits are gathered: when they make a whole number
+// of at most 2^53 and there are at most 22 decimals, both that number and the power of ten are
+// exact doubles, so one division gives the correctly rounded value, the one from_chars gives.
+struct FileNumberText {
+    std::string_view body;
+    std::uint64_t digits = 0;  // meaningful only when isShort
+    int decimals = 0;
+    bool negative = false;
+    bool isShort = false;
+};
+
+constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
+
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// 0 to 9 for a digit, 10 or more for every other character.
+unsigned DigitValue(char c) {
+    return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+}
+
+FileNumberText ReadFileNumberText(std::string_view text) {
+    const char* at = text.data();
+    const char* end = at + text.size();
+    while (at != end && *at == ' ') {
+        ++at;
     }
-    bool point = false;
-    bool digit = false;
-    for (; at < trimmed.size(); ++at) {
-        const char c = trimmed[at];
-        if (c == '.' && !point) {
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            digit = true;
-        } else {
-            throw NumberFormatError(Quoted(text) + " is not a number.");
-        }
-        neutral.push_back(c);
+    while (end != at && end[-1] == ' ') {
+        --end;
     }
-    if (!digit) {
+    FileNumberText number;
+    if (at != end && *at == '+') {
+        ++at;
+    } else if (at != end && *at == '-') {
+        number.negative = true;
+        ++at;
+    }
+    const char* const bodyStart = number.negative ? at - 1 : at;
+    const char* const wholeStart = at;
+    for (unsigned value = 0; at != end && (value = DigitValue(*at)) < 10; ++at) {
+        number.digits = number.digits * 10 + value;  // wraps only past 19 digits: not short
+    }
+    const auto wholeDigits = at - wholeStart;
+    if (at != end && *at == '.') {
+        const char* const fractionStart = ++at;
+        for (unsigned value = 0; at != end && (value = DigitValue(*at)) < 10; ++at) {
+            number.digits = number.digits * 10 + value;
+        }
+        number.decimals = static_cast<int>(at - fractionStart);
+    }
+    if (at != end || wholeDigits + number.decimals == 0) {
         throw NumberFormatError(Quoted(text) + " is not a number.");
     }
-    return neutral;
+    number.body = std::string_view(bodyStart, static_cast<std::size_t>(end - bodyStart));
+    number.isShort = wholeDigits + number.decimals <= 19 && number.digits <= kExactInteger &&
+                     number.decimals <= 22;
+    return number;
 }
 
 // Whether the neutral text "-123.45" has a non-zero digit before its point.
-bool HasWholeDigits(const std::string& neutral) {
+bool HasWholeDigits(std::string_view neutral) {
     for (const char c : neutral) {
         if (c == '.') {
             return false;
@@ -222,51 +451,13 @@ bool HasWholeDigits(const std::string& neutral) {
     return false;
 }
 
-// Reads "-123.45" (an optional "-", digits, at most one point) of at most 15 significant digits
-// and 22 decimals directly: the digits as a whole number and the power of ten are then both exact
-// doubles, so one division gives the correctly rounded value, the value from_chars gives. Gives
-// nothing for every other text, which then takes the general way.
-std::optional<double> ShortDecimal(std::string_view text) {
-    static constexpr std::array<double, 23> kPowersOfTen = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    std::size_t at = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    at += negative ? 1 : 0;
-    std::uint64_t digits = 0;
-    int significant = 0;
-    std::size_t decimals = 0;
-    bool point = false;
-    bool digit = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        digit = true;
-        decimals += point ? 1 : 0;
-        significant += digits != 0 || c != '0' ? 1 : 0;
-        if (significant > 15 || decimals >= kPowersOfTen.size()) {
-            return std::nullopt;
-        }
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    if (!digit) {
-        return std::nullopt;
-    }
-    const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
-    return negative ? -value : value;
-}
-
+// Reads the neutral text "-123.45" (an optional "-", digits, at most one point), correctly
+// rounded to T.
 template <typename T>
-T ConvertNeutral(const std::string& neutral, std::string_view original) {
+T ConvertNeutral(std::string_view neutral, std::string_view original) {
     T value{};
-    const auto [end, error] =
-        std::from_chars(neutral.data(), neutral.data() + neutral.size(), value);
+    const auto [end, error] = std::from_chars(neutral.data(), neutral.data() + neutral.size(),
+                                              value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         if (HasWholeDigits(neutral)) {
             throw NumberFormatError(Quoted(original) + " is too large a number.");
@@ -280,16 +471,58 @@ T ConvertNeutral(const std::string& neutral, std::string_view original) {
     return value;
 }
 
+// The text FormatFilePattern wrote between `begin` and `end`, with the locale's separator in place
+// of its ".".
+std::string WithSeparator(const char* begin, const char* end, const NumberLocale& locale) {
+    const std::string_view written(begin, static_cast<std::size_t>(end - begin));
+    if (locale.decimalSeparator == ".") {
+        return std::string(written);
+    }
+    const std::size_t point = written.find('.');
+    std::string text;
+    text.reserve(written.size() + locale.decimalSeparator.size());
+    text.append(written.substr(0, point))
+        .append(locale.decimalSeparator)
+        .append(written.substr(point + 1));
+    return text;
+}
+
 }  // namespace
 
 std::string FormatPattern(double value, int decimals, const NumberLocale& locale) {
-    RequireFormattable(value, decimals);
-    return FormatDecimalText(ToDecimalText(value, 15), decimals, locale);
+    std::array<char, kLongestPatternText> buffer;
+    return WithSeparator(buffer.data(), FormatFilePattern(buffer.data(), value, decimals), locale);
 }
 
 std::string FormatPatternSingle(float value, int decimals, const NumberLocale& locale) {
     RequireFormattable(value, decimals);
-    return FormatDecimalText(ToDecimalText(static_cast<double>(value), 7), decimals, locale);
+    std::array<char, kLongestPatternText> buffer;
+    char* const end =
+        WriteDecimalText(buffer.data(), ToDecimalText(static_cast<double>(value), 7), decimals);
+    return WithSeparator(buffer.data(), end, locale);
+}
+
+bool PatternTextReadsBack(double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    if (std::fabs(value) < 1e308) {
+        return true;
+    }
+    const DecimalText text = ToDecimalText(value, 15);
+    return text.pointPosition < 309 ||
+           std::string_view(text.digits.data(), 15) < std::string_view("179769313486232");
+}
+
+char* FormatFilePattern(char* out, double value, int decimals) {
+    RequireFormattable(value, decimals);
+    if (char* end = WriteExactDecimal(out, value, decimals)) {
+        return end;
+    }
+    if (char* end = WriteFifteenDigitText(out, value, decimals)) {
+        return end;
+    }
+    return WriteDecimalText(out, ToDecimalText(value, 15), decimals);
 }
 
 double ParseLocaleNumber(std::string_view text, const NumberLocale& locale) {
@@ -300,16 +533,47 @@ float ParseLocaleSingle(std::string_view text, const NumberLocale& locale) {
     return ConvertNeutral<float>(NeutralFromLocale(text, locale), text);
 }
 
-double ParseFileNumber(std::string_view text) {
-    // Nearly every number of a grid file takes the short way.
-    if (const std::optional<double> value = ShortDecimal(text)) {
-        return *value;
+std::optional<LeadingNumber> ReadLeadingFileNumber(std::string_view text) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* at = begin;
+    const bool negative = at != end && *at == '-';
+    at += negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    const char* const wholeStart = at;
+    for (unsigned value = 0; at != end && (value = DigitValue(*at)) < 10; ++at) {
+        digits = digits * 10 + value;  // wraps only past 19 digits: not read here
     }
-    return ConvertNeutral<double>(NeutralFromFile(text), text);
+    const auto wholeDigits = at - wholeStart;
+    long decimals = 0;
+    if (at != end && *at == '.') {
+        const char* const fractionStart = ++at;
+        for (unsigned value = 0; at != end && (value = DigitValue(*at)) < 10; ++at) {
+            digits = digits * 10 + value;
+        }
+        decimals = at - fractionStart;
+    }
+    if (wholeDigits + decimals == 0 || wholeDigits + decimals > 19 || digits > kExactInteger ||
+        decimals > 22) {
+        return std::nullopt;
+    }
+    const double value =
+        static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(decimals)];
+    return LeadingNumber{negative ? -value : value, static_cast<std::size_t>(at - begin)};
+}
+
+double ParseFileNumber(std::string_view text) {
+    const FileNumberText number = ReadFileNumberText(text);
+    if (!number.isShort) {
+        return ConvertNeutral<double>(number.body, text);
+    }
+    const double value = static_cast<double>(number.digits) /
+                         kExactPowersOfTen[static_cast<std::size_t>(number.decimals)];
+    return number.negative ? -value : value;
 }
 
 float ParseFileSingle(std::string_view text) {
-    return ConvertNeutral<float>(NeutralFromFile(text), text);
+    return ConvertNeutral<float>(ReadFileNumberText(text).body, text);
 }
 
 }  // namespace zarvek

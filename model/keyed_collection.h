@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,19 +17,20 @@ namespace zarvek {
 //
 // Add, Count and access by position or key are O(1); Remove is O(n) (nothing in the program calls
 // it on a hot path). A reference returned by Add or Item stays valid only until the next Add or
-// Remove.
+// Remove. The keys are indexed in one open-addressed table, not a node per key, so that filling
+// a collection of 32767 parts allocates a handful of times, not once per part.
 template <typename T>
 class KeyedCollection {
   public:
     // Appends `element`, under `key` unless `key` is empty. Returns the stored element.
     T& Add(T element, const std::string& key) {
-        if (!key.empty() && keyToPosition_.contains(key)) {
+        if (!key.empty() && FindKey(key) != kNone) {
             throw CollectionError("The key \"" + key + "\" is already in the collection.");
         }
         entries_.push_back(Entry{key, std::move(element)});
         if (!key.empty()) {
             try {
-                keyToPosition_.emplace(key, entries_.size() - 1);
+                IndexKey(entries_.size() - 1);
             } catch (...) {
                 entries_.pop_back();
                 throw;
@@ -51,7 +53,9 @@ class KeyedCollection {
     // Changes nothing a caller can see.
     void Reserve(std::size_t count) {
         entries_.reserve(count);
-        keyToPosition_.reserve(count);
+        if (SlotsFor(count) > slots_.size()) {
+            Rehash(SlotsFor(count));
+        }
     }
 
     // Removes the element at `position`; every later element moves up by one.
@@ -103,25 +107,82 @@ class KeyedCollection {
     }
 
     std::size_t IndexOfKey(const std::string& key) const {
-        const auto found = keyToPosition_.find(key);
-        if (found == keyToPosition_.end()) {
+        const std::size_t index = FindKey(key);
+        if (index == kNone) {
             throw CollectionError("There is no element with the key \"" + key + "\".");
         }
-        return found->second;
+        return index;
     }
 
     void RemoveAt(std::size_t index) {
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
-        keyToPosition_.clear();
+        Rehash(slots_.size());
+    }
+
+    // The key index: a power-of-two table of entry indexes plus one (0 marks a free slot), probed
+    // linearly and kept at most half full, so that a search ends soon at a free slot.
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    static std::size_t SlotsFor(std::size_t keys) {
+        std::size_t size = 16;  // not "slots": a word Qt takes for itself
+        while (size < 2 * keys) {
+            size *= 2;
+        }
+        return size;
+    }
+
+    std::size_t FirstSlot(std::string_view key) const {
+        return std::hash<std::string_view>{}(key) & (slots_.size() - 1);
+    }
+
+    std::size_t FindKey(const std::string& key) const {
+        if (slots_.empty()) {
+            return kNone;
+        }
+        for (std::size_t slot = FirstSlot(key);; slot = (slot + 1) & (slots_.size() - 1)) {
+            if (slots_[slot] == 0) {
+                return kNone;
+            }
+            if (entries_[slots_[slot] - 1].key == key) {
+                return slots_[slot] - 1;
+            }
+        }
+    }
+
+    // Enters entry `index`, whose key is not in the index yet. A table that must grow is built
+    // anew with it; if that fails, the index is as it was.
+    void IndexKey(std::size_t index) {
+        if (SlotsFor(keyCount_ + 1) > slots_.size()) {
+            Rehash(SlotsFor(keyCount_ + 1));
+        } else {
+            Place(index);
+        }
+    }
+
+    void Place(std::size_t index) {
+        std::size_t slot = FirstSlot(entries_[index].key);
+        while (slots_[slot] != 0) {
+            slot = (slot + 1) & (slots_.size() - 1);
+        }
+        slots_[slot] = index + 1;
+        ++keyCount_;
+    }
+
+    // Builds the index anew with `slotCount` slots from every keyed entry.
+    void Rehash(std::size_t slotCount) {
+        std::vector<std::size_t> table(slotCount, 0);
+        slots_.swap(table);
+        keyCount_ = 0;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             if (!entries_[i].key.empty()) {
-                keyToPosition_.emplace(entries_[i].key, i);
+                Place(i);
             }
         }
     }
 
     Entries entries_;
-    std::unordered_map<std::string, std::size_t> keyToPosition_;
+    std::vector<std::size_t> slots_;
+    std::size_t keyCount_ = 0;
 };
 
 }  // namespace zarvek

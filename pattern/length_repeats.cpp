@@ -1,6 +1,7 @@
 #include "pattern/length_repeats.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <set>
 
 #include "geometry/operations.h"
@@ -9,13 +10,19 @@
 namespace zarvek {
 namespace {
 
+// Every length is kept to the end: the tree's nodes come from one buffer, not one allocation each.
+using Lengths = std::pmr::multiset<double>;
+
+// Room for the node of one length, with its bookkeeping.
+constexpr std::size_t kBytesPerLength = 64;
+
 bool Matches(double a, double b) {
     return SingleDifference(a, b) < kLengthTolerance;
 }
 
 // Counts the stored lengths that match `length`, stopping once `limit` is reached. Rounding the
 // difference is monotonic, so the matching lengths form one run around `length` in sorted order.
-int CountMatches(const std::multiset<double>& stored, double length, int limit) {
+int CountMatches(const Lengths& stored, double length, int limit) {
     int count = 0;
     const auto middle = stored.lower_bound(length);
     for (auto it = middle; it != stored.end() && count < limit && Matches(length, *it); ++it) {
@@ -33,8 +40,7 @@ int CountMatches(const std::multiset<double>& stored, double length, int limit) 
 
 // Counts matches for a part's three lengths the way Add does: the counter runs on across the
 // three lengths, and the part is refused as soon as it exceeds 2.
-int CountForPart(const std::multiset<double>& stored, const std::array<double, 3>& lengths,
-                 int extraAllowance) {
+int CountForPart(const Lengths& stored, const std::array<double, 3>& lengths, int extraAllowance) {
     int total = 0;
     for (const double length : lengths) {
         total += CountMatches(stored, length, 3 + extraAllowance - total);
@@ -50,7 +56,8 @@ int CountForPart(const std::multiset<double>& stored, const std::array<double, 3
 std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile) {
     std::vector<PartLengths> report;
     report.reserve(gridFile.Parts.Count());
-    std::multiset<double> before;
+    std::pmr::monotonic_buffer_resource nodes(3 * gridFile.Parts.Count() * kBytesPerLength + 64);
+    Lengths before(&nodes);
     for (const Part& part : gridFile.Parts) {
         PartLengths entry;
         entry.lengths = {LthPointToPoint(part.P1, part.P2), LthPointToPoint(part.P2, part.P3),
@@ -62,7 +69,7 @@ std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile) {
 
     // Against every other part: count in the whole file, then take away the matches a part's
     // lengths make with its own three lengths (each length matches itself at least).
-    const std::multiset<double>& all = before;
+    const Lengths& all = before;
     for (PartLengths& entry : report) {
         int own = 0;
         for (const double a : entry.lengths) {

@@ -43,6 +43,19 @@ class Descriptor {
     int fd_;
 };
 
+// Reads what is there, up to `size` bytes; 0 at the end of the file.
+std::size_t ReadSome(int fd, char* into, std::size_t size, const std::string& path) {
+    for (;;) {
+        const ssize_t got = ::read(fd, into, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            ThrowLastError("read", path);
+        }
+    }
+}
+
 }  // namespace
 
 char FolderSeparator() {
@@ -72,23 +85,29 @@ std::string ReadWholeFile(const std::string& path) {
     if (::fstat(file.get(), &status) == 0 && S_ISDIR(status.st_mode)) {
         throw FileSystemError("cannot read " + Quoted(path) + ": it is a folder, not a file");
     }
-    std::string content;
-    if (status.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(status.st_size));  // one allocation, no copies
-    }
-    char buffer[65536];
+    // Read straight into the result, sized by the file: one allocation and no copy. Where the file
+    // ends as its size said, one small read confirms the end; a file that grows meanwhile is read
+    // to its end all the same.
+    std::string content(status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0, '\0');
+    std::size_t used = 0;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
+        if (used < content.size()) {
+            const std::size_t got =
+                ReadSome(file.get(), content.data() + used, content.size() - used, path);
+            if (got == 0) {
+                content.resize(used);
+                return content;
+            }
+            used += got;
             continue;
         }
-        if (got < 0) {
-            ThrowLastError("read", path);
-        }
+        char more[4096];
+        const std::size_t got = ReadSome(file.get(), more, sizeof more, path);
         if (got == 0) {
             return content;
         }
-        content.append(buffer, static_cast<std::size_t>(got));
+        content.append(more, got);
+        used += got;
     }
 }
 

@@ -1,9 +1,9 @@
 #include "storage/grid_file_reader.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "common/number_text.h"
 #include "platform/code_page.h"
@@ -32,21 +32,35 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// `text` split at every `separator`; an empty text has no fields at all.
-std::vector<std::string_view> Fields(std::string_view text, char separator) {
-    std::vector<std::string_view> fields;
+// The fields of a line split at every separator: the first N of them as views into the line, and
+// how many there are in all.
+template <std::size_t N>
+struct SplitLine {
+    std::array<std::string_view, N> fields{};
+    std::size_t count = 0;
+};
+
+// `text` split at every `separator`; an empty text has no fields at all. Fields after the first N
+// are counted, not kept.
+template <std::size_t N>
+SplitLine<N> Split(std::string_view text, char separator) {
+    SplitLine<N> split;
     if (text.empty()) {
-        return fields;
+        return split;
     }
-    fields.reserve(8);  // a line of the format has five or six: one allocation, not four
     std::size_t at = 0;
-    for (auto found = text.find(separator); found != std::string_view::npos;
-         found = text.find(separator, at)) {
-        fields.push_back(text.substr(at, found - at));
+    for (;;) {
+        const std::size_t found = text.find(separator, at);
+        const std::size_t end = found == std::string_view::npos ? text.size() : found;
+        if (split.count < N) {
+            split.fields[split.count] = text.substr(at, end - at);
+        }
+        ++split.count;
+        if (found == std::string_view::npos) {
+            return split;
+        }
         at = found + 1;
     }
-    fields.push_back(text.substr(at));
-    return fields;
 }
 
 template <typename Parse>
@@ -82,10 +96,10 @@ std::int16_t PartCount(std::string_view field, std::size_t line) {
 }
 
 void ReadHeader(std::string_view header, std::size_t line, GridFile& gridFile) {
-    const auto fields = Fields(header, format::kHeaderSeparator);
-    if (fields.size() < format::kHeaderFieldsRead) {
+    const auto [fields, count] = Split<format::kHeaderFieldsRead>(header, format::kHeaderSeparator);
+    if (count < format::kHeaderFieldsRead) {
         Fail(line, "expected a header line of at least four space-separated fields, found " +
-                       std::to_string(fields.size()));
+                       std::to_string(count));
     }
     gridFile.iNumberOfParts = PartCount(fields[format::kHeaderCountField], line);
     gridFile.sTolerance = Number(ParseFileSingle, fields[format::kHeaderToleranceField], line,
@@ -94,14 +108,15 @@ void ReadHeader(std::string_view header, std::size_t line, GridFile& gridFile) {
                                      format::kHeaderDiameterField + 1, "the probe diameter");
 }
 
-std::string PartName(std::string_view partLine, std::size_t line) {
-    const std::size_t length = Utf8CharacterCount(partLine);
-    if (length < format::kShortestPartLine) {
+std::string_view PartName(std::string_view partLine, std::size_t line) {
+    // Only the characters up to the name are counted: the line is long enough when its last
+    // required character starts inside it.
+    if (Utf8OffsetOfCharacter(partLine, format::kShortestPartLine - 1) >= partLine.size()) {
         Fail(line,
              "expected a part line (\"Part \" and the part's name), found " + Quoted(partLine));
     }
     // The first five characters are skipped unseen; they are "Part " as written.
-    return std::string(partLine.substr(Utf8OffsetOfCharacter(partLine, format::kNameStart)));
+    return partLine.substr(Utf8OffsetOfCharacter(partLine, format::kNameStart));
 }
 
 struct Seat {
@@ -109,12 +124,41 @@ struct Seat {
     Vector vector;
 };
 
+// The six numbers of a seat line as the writer writes them, read in the one scan that splits
+// them: each field a plain number ending at a tab or at the end of the line. Gives nothing for
+// every other line, which then takes the general way with its messages.
+std::optional<Seat> QuickSeat(std::string_view fields) {
+    double values[format::kSeatFields];
+    for (std::size_t i = 0; i < format::kSeatFields; ++i) {
+        const std::optional<LeadingNumber> number = ReadLeadingFileNumber(fields);
+        if (!number) {
+            return std::nullopt;
+        }
+        fields.remove_prefix(number->length);
+        const bool last = i + 1 == format::kSeatFields;
+        if (fields.empty() ? !last : fields[0] != format::kSeatSeparator) {
+            return std::nullopt;
+        }
+        if (!last) {
+            fields.remove_prefix(1);
+        }
+        values[i] = number->value;
+    }
+    return Seat{Point{values[0], values[1], values[2]}, Vector{values[3], values[4], values[5]}};
+}
+
 Seat ReadSeat(std::string_view seatLine, std::size_t line) {
     // The first character, the tab as written, is dropped whatever it is.
-    const auto fields =
-        Fields(seatLine.substr(Utf8OffsetOfCharacter(seatLine, 1)), format::kSeatSeparator);
-    if (fields.size() < format::kSeatFields) {
-        Fail(line, "expected six tab-separated numbers, found " + std::to_string(fields.size()));
+    const std::string_view rest =
+        seatLine.substr(!seatLine.empty() && static_cast<unsigned char>(seatLine[0]) < 0x80
+                            ? 1
+                            : Utf8OffsetOfCharacter(seatLine, 1));
+    if (const std::optional<Seat> seat = QuickSeat(rest)) {
+        return *seat;
+    }
+    const auto [fields, count] = Split<format::kSeatFields>(rest, format::kSeatSeparator);
+    if (count < format::kSeatFields) {
+        Fail(line, "expected six tab-separated numbers, found " + std::to_string(count));
     }
     static constexpr const char* kMeaning[] = {"a number (X)", "a number (Y)", "a number (Z)",
                                                "a number (I)", "a number (J)", "a number (K)"};
@@ -162,7 +206,7 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
             }
             ++counter;
         }
-        const std::string name = PartName(*current, partLine);
+        const std::string_view name = PartName(*current, partLine);
         Seat seats[format::kSeatLinesPerPart];
         for (std::size_t seat = 0; seat < format::kSeatLinesPerPart; ++seat) {
             const auto seatLine = lines.Next();
@@ -177,10 +221,12 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
         if (gridFile.Parts.Count() == static_cast<std::size_t>(format::kMaxParts)) {
             Fail(partLine, "a grid file holds at most 32767 parts, and this is one more");
         }
+        // Short: no allocation for the key.
         const std::string key = std::to_string(counter);
         try {
-            gridFile.Parts.Add(seats[0].point, seats[1].point, seats[2].point, seats[0].vector,
-                               seats[1].vector, seats[2].vector, name, key);
+            gridFile.Parts.Add(Part{seats[0].point, seats[1].point, seats[2].point, seats[0].vector,
+                                    seats[1].vector, seats[2].vector, std::string(name)},
+                               key);
         } catch (const CollectionError&) {
             Fail(partLine, "expected a part line containing \"Part\", found " + Quoted(*current) +
                                " (the part would repeat the number " + key +

@@ -23,9 +23,15 @@ class TextLines {
     std::size_t LineNumber() const { return lineNumber_; }
 
   private:
+    // The position of the next `c` at or after the current position, or the text's end; `found`
+    // keeps it between calls, so that every byte is searched once however the lines end.
+    std::size_t NextOf(char c, std::size_t& found) const;
+
     std::string_view text_;
     std::size_t at_ = 0;
     std::size_t lineNumber_ = 0;
+    std::size_t nextCr_ = std::string_view::npos;  // npos: not searched yet
+    std::size_t nextLf_ = std::string_view::npos;
 };
 
 }  // namespace zarvek

@@ -100,8 +100,8 @@ TEST_F(ZarvekGridTest, HelpDocumentsEveryCommandLine) {
              "[--accept-spread]\n",
              "zarvek-grid add   SEATS --probe D --name NAME [--file PATH] [--yes] "
              "[--accept-spread]\n",
-             "zarvek-grid show  [PATH]\n",
-             "zarvek-grid lint  [PATH] [--json]\n",
+             "zarvek-grid show  [PATH | --file PATH]\n",
+             "zarvek-grid lint  [PATH | --file PATH] [--json]\n",
              "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n",
          }) {
         EXPECT_NE(result.out.find(line), std::string::npos) << line;

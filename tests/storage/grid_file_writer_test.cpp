@@ -224,6 +224,12 @@ Part NotFinite() {
     return part;
 }
 
+Part TooLarge() {
+    Part part = Plain("L");
+    part.P3.XValue = -std::numeric_limits<double>::max();
+    return part;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, GridFileWriteRefuses,
     testing::Values(
@@ -234,6 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         RefusedCase{"MoreThan32767PartsOverflowTheCounter", [] { return TooManyParts(); }},
         RefusedCase{"ValueThatIsNotFiniteHasNoText", [] { return WithParts({NotFinite()}); }},
+        RefusedCase{"ValueWhoseTextWouldNotReadBack", [] { return WithParts({TooLarge()}); }},
         RefusedCase{"ProbeDiameterThatIsNotFiniteHasNoText",
                     [] { return WithParts({}, std::numeric_limits<float>::infinity()); }}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.fault; });

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QObject>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "form/fields.h"
+#include "window/qt/text_view.h"
 
 namespace zarvek {
 
@@ -49,7 +49,7 @@ struct MainControls {
     // Viewer (view group): the viewer area tabOpenExist holds the file's text rtbOpenExist on its
     // first tab and the parts table partsOpenExist on its second.
     QTabWidget* tabOpenExist = nullptr;
-    QPlainTextEdit* rtbOpenExist = nullptr;
+    TextView* rtbOpenExist = nullptr;
     PartsView* partsOpenExist = nullptr;
     QLabel* lblOpenExist = nullptr;
 

@@ -1,10 +1,10 @@
 #include "window/qt/viewer.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <string>
+#include <utility>
 
 #include "form/viewer_file.h"
 #include "strings/drawing_string_ids.h"
@@ -21,15 +21,11 @@ QString Text(int id, Language language) {
     return QString::fromStdString(LookupString(id, language));
 }
 
-QPlainTextEdit* MakeTextViewer(QWidget& page) {
-    auto* viewer = MakeChild<QPlainTextEdit>(&page);
+TextView* MakeTextViewer(QWidget& page) {
+    auto* viewer = MakeChild<TextView>(&page);
     NameControl(*viewer, "rtbOpenExist", "OpenExist");
-    viewer->setReadOnly(true);
-    viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    viewer->setFont(fixed);
-    viewer->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) *
-                               kTabStopCharacters);
+    viewer->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    viewer->SetTabStopCharacters(kTabStopCharacters);
     return viewer;
 }
 
@@ -60,10 +56,12 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
         {controls.tabOpenExist, controls.rtbOpenExist, controls.lblOpenExist});
 }
 
-void ShowTextInViewer(QPlainTextEdit& viewer, PartsView& parts, const std::string& text,
+void ShowTextInViewer(TextView& viewer, PartsView& parts, const std::string& text,
                       const std::string& path) {
-    viewer.setPlainText(QString::fromStdString(WithLineEnds(text, "\n")));
     parts.ShowFile(text, path);
+    // The view lays out only the lines it shows: the text is handed over, not turned into a
+    // document.
+    viewer.SetText(WithLineEnds(text, "\n"));
 }
 
 }  // namespace zarvek

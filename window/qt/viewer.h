@@ -8,11 +8,12 @@
 #include "strings/string_table.h"
 #include "window/qt/main_controls.h"
 #include "window/qt/parts_view.h"
+#include "window/qt/text_view.h"
 
 namespace zarvek {
 
 // Creates the viewer area on `inner`, outside any layout (view mode places it): the tab widget
-// tabOpenExist with the file's text, rtbOpenExist (read-only plain text in a fixed-width font, tab
+// tabOpenExist with the file's text, rtbOpenExist (a read-only TextView in a fixed-width font, tab
 // stops wide enough for the grid file's columns), on its first tab and the parts of the file
 // (partsOpenExist) on its second; and the label lblOpenExist above it. Tab titles are in
 // `language`, the parts' numbers in `locale`. Appends tabOpenExist, rtbOpenExist and lblOpenExist
@@ -23,7 +24,7 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
 
 // Shows a file's text (UTF-8, the file's own line ends) in the viewer and its parts in `parts`;
 // `path` names the file in the parts' messages.
-void ShowTextInViewer(QPlainTextEdit& viewer, PartsView& parts, const std::string& text,
+void ShowTextInViewer(TextView& viewer, PartsView& parts, const std::string& text,
                       const std::string& path);
 
 }  // namespace zarvek
