@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "form/armdata_folder.h"
 #include "platform/interface_language.h"
-#include "storage/installation_folder.h"
 #include "window/win32/frm_main.h"
 #include "window/win32/startup.h"
 #include "window/win32/system_locale.h"
