@@ -92,15 +92,8 @@ void WriteFileToDisk(const std::string& path, const std::string& bytes,
     if (!file) {
         ThrowLastError("create", path);
     }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
-        DWORD put = 0;
-        if (!WriteFile(file.get(), bytes.data() + written, chunk, &put, nullptr)) {
-            ThrowLastError("write", path);
-        }
-        written += put;
+    if (!win32::WriteAll(file.get(), bytes)) {
+        ThrowLastError("write", path);
     }
     if (!FlushFileBuffers(file.get())) {
         ThrowLastError("flush to disk", path);

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "platform/file_system.h"
@@ -33,15 +32,8 @@ void OverwriteFileInPlace(const std::string& path, const std::string& bytes) {
         ThrowLastError("open", path);
     }
     const UniqueHandle file(opened);
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
-        DWORD put = 0;
-        if (!WriteFile(file.get(), bytes.data() + written, chunk, &put, nullptr)) {
-            ThrowLastError("write", path);
-        }
-        written += put;
+    if (!win32::WriteAll(file.get(), bytes)) {
+        ThrowLastError("write", path);
     }
     // The old content may have been longer; its tail must not stay behind the new text.
     if (!SetEndOfFile(file.get())) {

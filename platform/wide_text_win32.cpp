@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -47,6 +48,20 @@ std::string SystemErrorText(unsigned long errorCode) {
         text.remove_suffix(1);
     }
     return Narrow(text);
+}
+
+bool WriteAll(void* handle, std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        DWORD put = 0;
+        if (!WriteFile(handle, bytes.data() + written, chunk, &put, nullptr)) {
+            return false;
+        }
+        written += put;
+    }
+    return true;
 }
 
 }  // namespace zarvek::win32

@@ -15,4 +15,8 @@ std::string Narrow(std::wstring_view wide);
 // "error 123".
 std::string SystemErrorText(unsigned long errorCode);
 
+// Writes all of `bytes` through the open file `handle` (a HANDLE), in chunks WriteFile accepts.
+// False on the first failure, with GetLastError still telling why.
+bool WriteAll(void* handle, std::string_view bytes);
+
 }  // namespace zarvek::win32
