@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/errors.h"
@@ -32,10 +33,12 @@ bool IsFolder(const std::string& path);
 // The whole content of the file at `path`.
 std::string ReadWholeFile(const std::string& path);
 
-// Creates the file at `path`, or empties it when it exists, writes `bytes`, flushes them to the
-// disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its
-// access permissions where the system has such a notion. On failure the file at `path` may be
-// left incomplete: the caller removes it.
+// Creates the file at `path`, writes `bytes`, flushes them to the disk and closes it. A file
+// already at `path` is removed first, never written through: another name of it (a hard link, as
+// a restore leaves behind when it is interrupted) or a link placed there keeps its content. When
+// `permissionsFrom` names an existing file, the new file takes over its access permissions where
+// the system has such a notion. On failure the file at `path` may be left incomplete: the caller
+// removes it.
 void WriteFileToDisk(const std::string& path, const std::string& bytes,
                      const std::string& permissionsFrom);
 
@@ -70,5 +73,17 @@ void RemoveFile(const std::string& path);
 // with the old content). `link` must not exist. Returns false when that fails for any reason,
 // among them a file system without hard links; nothing has been created then.
 bool MakeHardLink(const std::string& existing, const std::string& link) noexcept;
+
+// A moment in the local time of the machine, to the minute.
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    int day = 0;    // 1 to 31
+    int hour = 0;   // 0 to 23
+    int minute = 0;
+};
+
+// When the file at `path` was last written, in local time; nothing when that cannot be found out.
+std::optional<LocalDateTime> LastWriteTime(const std::string& path) noexcept;
 
 }  // namespace zarvek
