@@ -51,9 +51,9 @@ constexpr std::array kWindowTexts = {
     // Remove Part and Restore Previous Grid File.
     TextEntry{1117, "Remove Part", "Werkstück entfernen"},
     TextEntry{1118,
-              "Remove part %1 \"%2\" from the Zarvek file %3?\r\nThe file as it is now is kept "
-              "as its backup: restoring the previous Zarvek file brings the part back.",
-              "Werkstück %1 \"%2\" aus der Zarvek Datei %3 entfernen?\r\nDie Datei, wie sie "
+              "Remove part %1 \"%2\" from the Zarvek file?\r\n%3\r\nThe file as it is now is "
+              "kept as its backup: restoring the previous Zarvek file brings the part back.",
+              "Werkstück %1 \"%2\" aus der Zarvek Datei entfernen?\r\n%3\r\nDie Datei, wie sie "
               "jetzt ist, wird als Sicherung aufbewahrt: Wiederherstellen der vorherigen Zarvek "
               "Datei bringt das Werkstück zurück."},
     TextEntry{1119,
@@ -75,16 +75,16 @@ constexpr std::array kWindowTexts = {
               "unverändert.\r\n%1"},
     TextEntry{1124, "&Restore Previous Grid File", "Vorherige Zarvek Datei &wiederherstellen"},
     TextEntry{1125,
-              "Restore the previous Zarvek file %1?\r\nThe backup was saved on %3; number of "
+              "Restore the previous Zarvek file?\r\n%1\r\nThe backup was saved on %3; number of "
               "parts: %2.\r\nThe current file becomes the backup, so this restore can itself be "
               "undone.",
-              "Die vorherige Zarvek Datei %1 wiederherstellen?\r\nDie Sicherung wurde am %3 "
+              "Die vorherige Zarvek Datei wiederherstellen?\r\n%1\r\nDie Sicherung wurde am %3 "
               "gespeichert; Anzahl der Werkstücke: %2.\r\nDie aktuelle Datei wird zur "
               "Sicherung, so dass auch diese Wiederherstellung rückgängig gemacht werden kann."},
     TextEntry{1126,
-              "There is no Zarvek file %1. Put its backup in its place?\r\nThe backup was saved "
-              "on %3; number of parts: %2.",
-              "Es besteht keine Zarvek Datei %1. Ihre Sicherung an ihre Stelle setzen?\r\nDie "
+              "The Zarvek file is missing:\r\n%1\r\nPut its backup in its place? The backup was "
+              "saved on %3; number of parts: %2.",
+              "Die Zarvek Datei fehlt:\r\n%1\r\nIhre Sicherung an ihre Stelle setzen? Die "
               "Sicherung wurde am %3 gespeichert; Anzahl der Werkstücke: %2."},
     TextEntry{1127,
               "There is no previous Zarvek file to restore: %1 has no backup.\r\nA backup is "

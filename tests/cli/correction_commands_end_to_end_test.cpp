@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   "\n",
                   4,
-                  "Remove part 1 \"Bracket. A\" from the Zarvek file "},
+                  "Remove part 1 \"Bracket. A\" from the Zarvek file?"},
         Unchanged{"NameOfSeveralParts",
                   {"remove", "--name", "Bracket. A", "--yes"},
                   false,

@@ -56,8 +56,8 @@ TEST_F(CorrectionCommands, RemoveAsksNamingThePartWithNoAsTheDefault) {
     EXPECT_EQ(RemovePartAfterAsking(context, 2, SpreadPart(1)), CorrectionOutcome::Declined);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const Message& asked = dialogs.messages[0];
-    EXPECT_EQ(asked.prompt, "Remove part 2 \"Spread 1\" from the Zarvek file " + path +
-                                "?\r\nThe file as it is now is kept as its backup: restoring the "
+    EXPECT_EQ(asked.prompt, "Remove part 2 \"Spread 1\" from the Zarvek file?\r\n" + path +
+                                "\r\nThe file as it is now is kept as its backup: restoring the "
                                 "previous Zarvek file brings the part back.");
     EXPECT_EQ(asked.title, "Remove Part");
     EXPECT_EQ(asked.buttons, Buttons::YesNo);
@@ -111,8 +111,8 @@ TEST_F(CorrectionCommands, RestoreQuestionSaysWhatComesBackInTheOperatorsLanguag
     EXPECT_EQ(RestorePreviousGridFile(context), CorrectionOutcome::Declined);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const Message& asked = dialogs.messages[0];
-    EXPECT_TRUE(asked.prompt.starts_with("Die vorherige Zarvek Datei " + path +
-                                         " wiederherstellen?\r\nDie Sicherung wurde am "))
+    EXPECT_TRUE(asked.prompt.starts_with("Die vorherige Zarvek Datei wiederherstellen?\r\n" + path +
+                                         "\r\nDie Sicherung wurde am "))
         << asked.prompt;
     EXPECT_NE(asked.prompt.find(" gespeichert; Anzahl der Werkstücke: 2."), std::string::npos)
         << asked.prompt;
