@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "common/errors.h"
@@ -31,6 +33,25 @@ bool IsFolder(const std::string& path);
 
 // The whole content of the file at `path`.
 std::string ReadWholeFile(const std::string& path);
+
+// Reads the file at `path` from its start, piece by piece into the caller's memory, so that a
+// large file needs no memory of its size. Opening a folder or a missing file throws
+// FileSystemError, as ReadWholeFile does.
+class FileReader {
+  public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Reads up to `size` bytes into `into`; returns how many, 0 only at the end of the file.
+    // Throws FileSystemError naming the file.
+    std::size_t Read(char* into, std::size_t size);
+
+  private:
+    std::string path_;
+    std::intptr_t handle_;  // the system's descriptor or handle of the open file
+};
 
 // Creates the file at `path`, or empties it when it exists, writes `bytes`, flushes them to the
 // disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its

@@ -76,6 +76,26 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+FileReader::FileReader(const std::string& path)
+    : path_(path), handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (handle_ < 0) {
+        ThrowLastError("open", path);
+    }
+    struct stat status {};
+    if (::fstat(static_cast<int>(handle_), &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(static_cast<int>(handle_));
+        throw FileSystemError("cannot read " + Quoted(path) + ": it is a folder, not a file");
+    }
+}
+
+FileReader::~FileReader() {
+    ::close(static_cast<int>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t size) {
+    return ReadSome(static_cast<int>(handle_), into, size, path_);
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {

@@ -57,6 +57,31 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+FileReader::FileReader(const std::string& path)
+    : path_(path),
+      handle_(reinterpret_cast<std::intptr_t>(
+          CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
+    if (reinterpret_cast<HANDLE>(handle_) == INVALID_HANDLE_VALUE) {
+        ThrowLastError("open", path);
+    }
+}
+
+FileReader::~FileReader() {
+    CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t size) {
+    // ReadFile takes 32 bits of size; a piece of that size is as good as a larger one.
+    DWORD got = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), into,
+                  static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)), &got, nullptr)) {
+        ThrowLastError("read", path_);
+    }
+    return got;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const UniqueHandle file =
         Own(CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,

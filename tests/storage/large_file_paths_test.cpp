@@ -7,6 +7,7 @@
 #include "platform/utf8.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_reader.h"
+#include "storage/text_lines.h"
 #include "storage_test_support.h"
 
 namespace zarvek {
@@ -53,6 +54,42 @@ TEST(ReadGridFileText, HeaderCountIsOnlyAHintForTheRoomMade) {
         ASSERT_TRUE(gridFile.has_value()) << count;
         EXPECT_EQ(gridFile->Parts.Count(), 2u) << count;
         EXPECT_EQ(gridFile->Parts.Item("2").sName, "B") << count;
+    }
+}
+
+// Lines read from a file piece by piece are the lines of the same text in memory, decoded, however
+// the pieces cut the text: inside a CR LF, after a lone CR, through a line longer than a piece.
+TEST(TextLines, PiecesOfAFileGiveTheLinesOfTheWholeText) {
+    const std::string texts[] = {"",
+                                 "x",
+                                 "a\r\nb",
+                                 "a\rb\nc\r\n",
+                                 "\r\n\r\n",
+                                 "a\r",
+                                 "\n\r",
+                                 "long line one\r\nb",
+                                 "\xe4\r\n\xfc",
+                                 "a\n\rb"};
+    testing_support::TemporaryFolder folder;
+    const std::string path = folder.File("lines.txt");
+    for (const std::string& text : texts) {
+        testing_support::WriteBytes(path, text);
+        std::vector<std::string> expected;
+        const std::string decoded = AnsiToUtf8(text);
+        TextLines whole(decoded);
+        while (const auto line = whole.Next()) {
+            expected.emplace_back(*line);
+        }
+        for (std::size_t piece = 1; piece <= 4; ++piece) {
+            FileReader file(path);
+            TextLines lines(file, piece);
+            std::vector<std::string> read;
+            while (!lines.AtEnd()) {
+                read.emplace_back(*lines.Next());
+            }
+            EXPECT_EQ(read, expected) << testing::PrintToString(text) << " in pieces of " << piece;
+            EXPECT_EQ(lines.LineNumber(), expected.size());
+        }
     }
 }
 
