@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/errors.h"
 
@@ -53,12 +54,40 @@ class FileReader {
     std::intptr_t handle_;  // the system's descriptor or handle of the open file
 };
 
-// Creates the file at `path`, or empties it when it exists, writes `bytes`, flushes them to the
-// disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its
-// access permissions where the system has such a notion. On failure the file at `path` may be
-// left incomplete: the caller removes it.
-void WriteFileToDisk(const std::string& path, const std::string& bytes,
-                     const std::string& permissionsFrom);
+// Where bytes go piece by piece: a file being written, or text in memory.
+class ByteSink {
+  public:
+    virtual ~ByteSink() = default;
+    virtual void Write(std::string_view bytes) = 0;
+};
+
+// Creates the file at `path` anew (a file already there is replaced, never written through) and
+// writes it piece by piece; Finish flushes it to the disk and closes it. When `permissionsFrom`
+// names an existing file, the new file takes over its access permissions where the system has
+// such a notion. Every failure throws FileSystemError; a writer dropped without Finish, or after
+// a failure, leaves the file incomplete: the caller removes it.
+class FileWriter final : public ByteSink {
+  public:
+    FileWriter(const std::string& path, const std::string& permissionsFrom);
+    ~FileWriter() override;
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    void Write(std::string_view bytes) override;
+    void Finish();
+
+  private:
+    std::string path_;
+    std::intptr_t handle_;  // the system's descriptor or handle; -1 once closed
+};
+
+// Writes `bytes` as the whole file at `path` through a FileWriter, flushed and closed.
+inline void WriteFileToDisk(const std::string& path, std::string_view bytes,
+                            const std::string& permissionsFrom) {
+    FileWriter file(path, permissionsFrom);
+    file.Write(bytes);
+    file.Finish();
+}
 
 // Thrown by ReplaceFileAtomically when another program holds the target open so that it cannot be
 // replaced. The message says so and names the file.

@@ -107,21 +107,40 @@ std::string ReadWholeFile(const std::string& path) {
     }
 }
 
-void WriteFileToDisk(const std::string& path, const std::string& bytes,
-                     const std::string& /*permissionsFrom: the new file inherits the folder's*/) {
+FileWriter::FileWriter(const std::string& path,
+                       const std::string& /*permissionsFrom: the new file inherits the folder's*/)
+    : path_(path), handle_(-1) {
     const std::wstring widePath = win32::Widen(path);
     // A leftover may carry the read-only attribute, which CREATE_ALWAYS refuses.
     SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    const UniqueHandle file = Own(CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr,
-                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
+    const HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         ThrowLastError("create", path);
     }
-    if (!win32::WriteAll(file.get(), bytes)) {
-        ThrowLastError("write", path);
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+}
+
+FileWriter::~FileWriter() {
+    if (handle_ != -1) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
     }
-    if (!FlushFileBuffers(file.get())) {
-        ThrowLastError("flush to disk", path);
+}
+
+void FileWriter::Write(std::string_view bytes) {
+    if (!win32::WriteAll(reinterpret_cast<HANDLE>(handle_), bytes)) {
+        ThrowLastError("write", path_);
+    }
+}
+
+void FileWriter::Finish() {
+    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(handle_))) {
+        ThrowLastError("flush to disk", path_);
+    }
+    const HANDLE file = reinterpret_cast<HANDLE>(handle_);
+    handle_ = -1;
+    if (!CloseHandle(file)) {
+        ThrowLastError("close", path_);
     }
 }
 
