@@ -15,6 +15,21 @@ bool Matches(double a, double b) {
     return SingleDifference(a, b) < kLengthTolerance;
 }
 
+// The end of the run of values from `from` on that `matches`: where it ends is first bounded in
+// steps that double, then found by halving.
+template <typename Iterator, typename Predicate>
+Iterator EndOfRun(Iterator from, Iterator end, Predicate matches) {
+    Iterator known = from;  // every value in [from, known) matches
+    Iterator bound = from;  // the run ends at or before bound
+    std::ptrdiff_t step = 1;
+    while (bound != end && matches(*bound)) {
+        known = bound + 1;
+        bound = end - known > step ? known + step : end;
+        step *= 2;
+    }
+    return std::partition_point(known, bound, matches);
+}
+
 // Every length of the file in order of size, in flat arrays: a few bytes per length, where a tree
 // would take a node each.
 class SortedLengths {
@@ -38,14 +53,14 @@ class SortedLengths {
         return positions_[3 * part + k];
     }
 
-    // The positions [first, last) of the lengths that match `length`. Rounding the difference is
-    // monotonic, so they form one run around `length`.
-    std::pair<std::size_t, std::size_t> Run(double length) const {
-        const auto middle = std::lower_bound(values_.begin(), values_.end(), length);
-        const auto first = std::partition_point(values_.begin(), middle,
-                                                [&](double x) { return !Matches(length, x); });
-        const auto last = std::partition_point(middle, values_.end(),
-                                               [&](double x) { return Matches(length, x); });
+    // The positions [first, last) of the lengths that match the `k`th length (0 to 2) of part
+    // `part`. Rounding the difference is monotonic, so they form one run around its own position,
+    // searched outwards in growing steps: a short run costs a few comparisons, a long one log n.
+    std::pair<std::size_t, std::size_t> Run(std::size_t part, std::size_t k) const {
+        const auto at = values_.begin() + static_cast<std::ptrdiff_t>(PositionOf(part, k));
+        const auto matches = [length = *at](double x) { return Matches(length, x); };
+        const auto last = EndOfRun(at, values_.end(), matches);
+        const auto first = EndOfRun(std::make_reverse_iterator(at), values_.rend(), matches).base();
         return {static_cast<std::size_t>(first - values_.begin()),
                 static_cast<std::size_t>(last - values_.begin())};
     }
@@ -82,14 +97,14 @@ class EnteredPositions {
     std::vector<int> tree_;
 };
 
-// Counts matches for a part's three lengths the way Add does: the counter runs on across the
-// three lengths, each length's matches counted up to what is left of the limit, and the part is
-// refused as soon as it exceeds 2.
+// Counts matches for a part's three lengths (`count` gives those of the kth) the way Add does: the
+// counter runs on across the three lengths, each length's matches counted up to what is left of the
+// limit, and the part is refused as soon as it exceeds 2.
 template <typename CountMatches>
-int CountForPart(const std::array<double, 3>& lengths, int extraAllowance, CountMatches count) {
+int CountForPart(int extraAllowance, CountMatches count) {
     int total = 0;
-    for (const double length : lengths) {
-        total += std::min(count(length), 3 + extraAllowance - total);
+    for (std::size_t k = 0; k < 3; ++k) {
+        total += std::min(count(k), 3 + extraAllowance - total);
         if (total > 2 + extraAllowance) {
             break;
         }
@@ -115,10 +130,10 @@ std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile) {
     EnteredPositions before(sorted.Size());
     for (std::size_t part = 0; part < report.size(); ++part) {
         PartLengths& entry = report[part];
-        entry.matchesBefore = std::min(CountForPart(entry.lengths, 0,
-                                                    [&](double length) {
+        entry.matchesBefore = std::min(CountForPart(0,
+                                                    [&](std::size_t k) {
                                                         const auto [first, last] =
-                                                            sorted.Run(length);
+                                                            sorted.Run(part, k);
                                                         return before.Count(first, last);
                                                     }),
                                        3);
@@ -129,15 +144,16 @@ std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile) {
 
     // Against every other part: count in the whole file, then take away the matches a part's
     // lengths make with its own three lengths (each length matches itself at least).
-    for (PartLengths& entry : report) {
+    for (std::size_t part = 0; part < report.size(); ++part) {
+        PartLengths& entry = report[part];
         int own = 0;
         for (const double a : entry.lengths) {
             for (const double b : entry.lengths) {
                 own += Matches(a, b) ? 1 : 0;
             }
         }
-        const int inFile = CountForPart(entry.lengths, own, [&](double length) {
-            const auto [first, last] = sorted.Run(length);
+        const int inFile = CountForPart(own, [&](std::size_t k) {
+            const auto [first, last] = sorted.Run(part, k);
             return static_cast<int>(last - first);
         });
         entry.matchesOthers = std::min(inFile - own, 3);
