@@ -28,8 +28,12 @@ ExitCode RunLint(const Invocation& invocation, Terminal& terminal, Language lang
         return ExitCode::FileProblem;
     }
     const LintReport report = gridFile ? LintGridFile(*gridFile) : LintNotAGridFile();
-    terminal.Out(invocation.json ? LintJson(report, *path, language)
-                                 : LintText(report, *path, language));
+    if (invocation.json) {
+        terminal.Out(LintJson(report, *path, language));
+    } else {
+        WriteLintText(report, *path, language,
+                      [&](std::string_view piece) { terminal.Out(piece); });
+    }
     return report.problems.empty() ? ExitCode::Done : ExitCode::Refused;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "cli/lint_report.h"
 #include "strings/string_table.h"
@@ -8,8 +10,10 @@
 namespace zarvek::cli {
 
 // The report as lines of text in `language`: the file, the header, the parts found, one line per
-// part with its name and three lengths, then the problems (or that there are none).
-std::string LintText(const LintReport& report, const std::string& path, Language language);
+// part with its name and three lengths, then the problems (or that there are none). Given to
+// `out` piece by piece, so that the report of a large file is never whole in memory.
+void WriteLintText(const LintReport& report, const std::string& path, Language language,
+                   const std::function<void(std::string_view)>& out);
 
 // The same as one JSON object, followed by a line end:
 //   {"file":..., "gridFile":true|false,
@@ -19,7 +23,7 @@ std::string LintText(const LintReport& report, const std::string& path, Language
 //    "problems":[{"kind":"markerWithoutDollar"|"headerCountDiffers"|"notAUnitVector"|
 //                 "redundantLengths", "part":p, "seat":s, "length":l, "message":...}, ...]}
 // "part" appears for problems of one part, "seat" and "length" for directions; "message" is the
-// problem as LintText words it. A length that is not finite is null.
+// problem as WriteLintText words it. A length that is not finite is null.
 std::string LintJson(const LintReport& report, const std::string& path, Language language);
 
 // One problem in words, in `language`.

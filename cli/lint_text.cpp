@@ -39,15 +39,23 @@ std::string ProblemText(const LintProblem& problem, const LintReport& report, La
     return text;
 }
 
-std::string LintText(const LintReport& report, const std::string& path, Language language) {
+void WriteLintText(const LintReport& report, const std::string& path, Language language,
+                   const std::function<void(std::string_view)>& out) {
+    // Given out in pieces of about this size: a report of 32767 parts is 3 MB of text.
+    constexpr std::size_t kPiece = 64 * 1024;
     std::string text = Text(kLintFile, language, {path});
+    text.reserve(kPiece + 1024);
+    const auto flushWhenFull = [&] {
+        if (text.size() >= kPiece) {
+            out(text);
+            text.clear();
+        }
+    };
     if (report.isGridFile) {
         text += Text(kLintHeader, language,
                      {std::to_string(report.headerCount), HeaderNumberText(report.tolerance),
                       HeaderNumberText(report.probeDiameter)});
         text += Text(kLintPartsFound, language, {std::to_string(report.parts.size())});
-        // One line per part, all in one buffer; a line is about 70 bytes.
-        text.reserve(text.size() + report.parts.size() * 80);
         const std::string partLine = LookupString(kLintPart, language);
         for (std::size_t i = 0; i < report.parts.size(); ++i) {
             const LintPart& part = report.parts[i];
@@ -56,16 +64,19 @@ std::string LintText(const LintReport& report, const std::string& path, Language
                 {std::to_string(i + 1), part.name, SeatLengthText(part.lengths[0]),
                  SeatLengthText(part.lengths[1]), SeatLengthText(part.lengths[2])});
             text += '\n';
+            flushWhenFull();
         }
     }
     if (report.problems.empty()) {
-        return text + Text(kLintNoProblems, language, {});
+        text += Text(kLintNoProblems, language, {});
+    } else {
+        text += Text(kLintProblemCount, language, {std::to_string(report.problems.size())});
+        for (const LintProblem& problem : report.problems) {
+            text += "  " + ProblemText(problem, report, language) + "\n";
+            flushWhenFull();
+        }
     }
-    text += Text(kLintProblemCount, language, {std::to_string(report.problems.size())});
-    for (const LintProblem& problem : report.problems) {
-        text += "  " + ProblemText(problem, report, language) + "\n";
-    }
-    return text;
+    out(text);
 }
 
 }  // namespace zarvek::cli

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/errors.h"
 
@@ -33,14 +36,61 @@ bool IsFolder(const std::string& path);
 // The whole content of the file at `path`.
 std::string ReadWholeFile(const std::string& path);
 
-// Creates the file at `path`, writes `bytes`, flushes them to the disk and closes it. A file
-// already at `path` is removed first, never written through: another name of it (a hard link, as
-// a restore leaves behind when it is interrupted) or a link placed there keeps its content. When
-// `permissionsFrom` names an existing file, the new file takes over its access permissions where
-// the system has such a notion. On failure the file at `path` may be left incomplete: the caller
-// removes it.
-void WriteFileToDisk(const std::string& path, const std::string& bytes,
-                     const std::string& permissionsFrom);
+// Reads the file at `path` from its start, piece by piece into the caller's memory, so that a
+// large file needs no memory of its size. Opening a folder or a missing file throws
+// FileSystemError, as ReadWholeFile does.
+class FileReader {
+  public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Reads up to `size` bytes into `into`; returns how many, 0 only at the end of the file.
+    // Throws FileSystemError naming the file.
+    std::size_t Read(char* into, std::size_t size);
+
+  private:
+    std::string path_;
+    std::intptr_t handle_;  // the system's descriptor or handle of the open file
+};
+
+// Where bytes go piece by piece: a file being written, or text in memory.
+class ByteSink {
+  public:
+    virtual ~ByteSink() = default;
+    virtual void Write(std::string_view bytes) = 0;
+};
+
+// Creates the file at `path` anew and writes it piece by piece. A file already at `path` is
+// removed first, never written through: another name of it (a hard link, as a restore leaves
+// behind when it is interrupted) or a link placed there keeps its content. Finish flushes it to the
+// disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its
+// access permissions where the system has such a notion. Every failure throws FileSystemError; a
+// writer dropped without Finish, or after a failure, leaves the file incomplete: the caller removes
+// it.
+class FileWriter final : public ByteSink {
+  public:
+    FileWriter(const std::string& path, const std::string& permissionsFrom);
+    ~FileWriter() override;
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    void Write(std::string_view bytes) override;
+    void Finish();
+
+  private:
+    std::string path_;
+    std::intptr_t handle_;  // the system's descriptor or handle; -1 once closed
+};
+
+// Writes `bytes` as the whole file at `path` through a FileWriter, flushed and closed.
+inline void WriteFileToDisk(const std::string& path, std::string_view bytes,
+                            const std::string& permissionsFrom) {
+    FileWriter file(path, permissionsFrom);
+    file.Write(bytes);
+    file.Finish();
+}
 
 // Thrown by ReplaceFileAtomically when another program holds the target open so that it cannot be
 // replaced. The message says so and names the file.

@@ -77,6 +77,26 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+FileReader::FileReader(const std::string& path)
+    : path_(path), handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (handle_ < 0) {
+        ThrowLastError("open", path);
+    }
+    struct stat status {};
+    if (::fstat(static_cast<int>(handle_), &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(static_cast<int>(handle_));
+        throw FileSystemError("cannot read " + Quoted(path) + ": it is a folder, not a file");
+    }
+}
+
+FileReader::~FileReader() {
+    ::close(static_cast<int>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t size) {
+    return ReadSome(static_cast<int>(handle_), into, size, path_);
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
@@ -112,38 +132,52 @@ std::string ReadWholeFile(const std::string& path) {
     }
 }
 
-void WriteFileToDisk(const std::string& path, const std::string& bytes,
-                     const std::string& permissionsFrom) {
+FileWriter::FileWriter(const std::string& path, const std::string& permissionsFrom)
+    : path_(path), handle_(-1) {
     // A leftover at `path` is removed rather than opened, so that a link placed there can never
     // redirect the write to another file.
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
         ThrowLastError("remove the old temporary file", path);
     }
-    Descriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file.get() < 0) {
+    handle_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (handle_ < 0) {
         ThrowLastError("create", path);
     }
     struct stat original {};
     if (::stat(permissionsFrom.c_str(), &original) == 0 && S_ISREG(original.st_mode)) {
-        ::fchmod(file.get(), original.st_mode & 07777);
+        ::fchmod(static_cast<int>(handle_), original.st_mode & 07777);
     }
+}
+
+FileWriter::~FileWriter() {
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_));
+    }
+}
+
+void FileWriter::Write(std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t put = ::write(file.get(), bytes.data() + written, bytes.size() - written);
+        const ssize_t put =
+            ::write(static_cast<int>(handle_), bytes.data() + written, bytes.size() - written);
         if (put < 0 && errno == EINTR) {
             continue;
         }
         if (put < 0) {
-            ThrowLastError("write", path);
+            ThrowLastError("write", path_);
         }
         written += static_cast<std::size_t>(put);
     }
-    if (::fsync(file.get()) != 0) {
-        ThrowLastError("flush to disk", path);
+}
+
+void FileWriter::Finish() {
+    if (::fsync(static_cast<int>(handle_)) != 0) {
+        ThrowLastError("flush to disk", path_);
     }
-    if (!file.Close()) {
-        ThrowLastError("close", path);
+    const int fd = static_cast<int>(handle_);
+    handle_ = -1;
+    if (::close(fd) != 0) {
+        ThrowLastError("close", path_);  // a late write error shows here
     }
 }
 

@@ -57,6 +57,31 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+FileReader::FileReader(const std::string& path)
+    : path_(path),
+      handle_(reinterpret_cast<std::intptr_t>(
+          CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
+    if (reinterpret_cast<HANDLE>(handle_) == INVALID_HANDLE_VALUE) {
+        ThrowLastError("open", path);
+    }
+}
+
+FileReader::~FileReader() {
+    CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t size) {
+    // ReadFile takes 32 bits of size; a piece of that size is as good as a larger one.
+    DWORD got = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), into,
+                  static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)), &got, nullptr)) {
+        ThrowLastError("read", path_);
+    }
+    return got;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     const UniqueHandle file =
         Own(CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
@@ -82,22 +107,40 @@ std::string ReadWholeFile(const std::string& path) {
     }
 }
 
-void WriteFileToDisk(const std::string& path, const std::string& bytes,
-                     const std::string& /*permissionsFrom: the new file inherits the folder's*/) {
+FileWriter::FileWriter(const std::string& path,
+                       const std::string& /*permissionsFrom: the new file inherits the folder's*/)
+    : path_(path), handle_(-1) {
     // A leftover is removed rather than opened: it may be a second name of the grid file itself
     // (a hard link), whose content opening it with CREATE_ALWAYS would empty.
     RemoveFile(path);
-    const std::wstring widePath = win32::Widen(path);
-    const UniqueHandle file = Own(CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr,
-                                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
+    const HANDLE file = CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         ThrowLastError("create", path);
     }
-    if (!win32::WriteAll(file.get(), bytes)) {
-        ThrowLastError("write", path);
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+}
+
+FileWriter::~FileWriter() {
+    if (handle_ != -1) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
     }
-    if (!FlushFileBuffers(file.get())) {
-        ThrowLastError("flush to disk", path);
+}
+
+void FileWriter::Write(std::string_view bytes) {
+    if (!win32::WriteAll(reinterpret_cast<HANDLE>(handle_), bytes)) {
+        ThrowLastError("write", path_);
+    }
+}
+
+void FileWriter::Finish() {
+    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(handle_))) {
+        ThrowLastError("flush to disk", path_);
+    }
+    const HANDLE file = reinterpret_cast<HANDLE>(handle_);
+    handle_ = -1;
+    if (!CloseHandle(file)) {
+        ThrowLastError("close", path_);
     }
 }
 

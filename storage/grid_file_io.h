@@ -5,6 +5,7 @@
 
 #include "common/errors.h"
 #include "model/grid_file.h"
+#include "platform/file_system.h"
 
 namespace zarvek {
 
@@ -19,6 +20,10 @@ class GridFileError : public Error {
 // code page, CR LF between lines, none at the end). Throws GridFileError for content no grid file
 // can hold: more than 32767 parts, a part name with a line break, a value that is not finite.
 std::string GridFileBytes(const GridFile& gridFile);
+
+// The same bytes given to `sink` piece by piece, so that a file of any size costs a buffer of a
+// fixed size. Throws as GridFileBytes does, possibly after some pieces were given.
+void WriteGridFileBytes(const GridFile& gridFile, ByteSink& sink);
 
 // Reads the grid file at `path`. Returns no grid file when line 1 holds no "$". Throws
 // GridFileError for a missing or unreadable file and for every malformed line, naming the line.

@@ -169,8 +169,7 @@ Seat ReadSeat(std::string_view seatLine, std::size_t line) {
     return {Point{values[0], values[1], values[2]}, Vector{values[3], values[4], values[5]}};
 }
 
-std::optional<GridFile> Read(std::string_view text, const std::string& path) {
-    TextLines lines(text);
+std::optional<GridFile> Read(TextLines& lines, const std::string& path) {
     const auto marker = lines.Next();
     if (!marker) {
         Fail(1, "expected the marker line \"$$\", but the file is empty");
@@ -192,8 +191,11 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
     }
 
     std::int32_t counter = 0;
-    auto current = lines.Next();
-    if (!current) {
+    // The part line is kept while its seat lines are read, which may move the text it was in.
+    std::string current;
+    if (const auto first = lines.Next()) {
+        current = *first;
+    } else {
         // The file the writer makes of no parts (the last one removed) reads back; a file that
         // ends after its header while the header counts parts is cut short.
         if (gridFile.iNumberOfParts == 0) {
@@ -205,13 +207,13 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
     // complete part is read and ignored: the end is tested only before each part.
     while (!lines.AtEnd()) {
         const std::size_t partLine = lines.LineNumber();
-        if (current->find(format::kPartWord) != std::string_view::npos) {
+        if (current.find(format::kPartWord) != std::string_view::npos) {
             if (counter == format::kMaxParts) {
                 Fail(partLine, "a grid file holds at most 32767 parts, and this is one more");
             }
             ++counter;
         }
-        const std::string_view name = PartName(*current, partLine);
+        const std::string_view name = PartName(current, partLine);
         Seat seats[format::kSeatLinesPerPart];
         for (std::size_t seat = 0; seat < format::kSeatLinesPerPart; ++seat) {
             const auto seatLine = lines.Next();
@@ -233,39 +235,50 @@ std::optional<GridFile> Read(std::string_view text, const std::string& path) {
                                     seats[1].vector, seats[2].vector, std::string(name)},
                                key);
         } catch (const CollectionError&) {
-            Fail(partLine, "expected a part line containing \"Part\", found " + Quoted(*current) +
+            Fail(partLine, "expected a part line containing \"Part\", found " + Quoted(current) +
                                " (the part would repeat the number " + key +
                                " of the part before it)");
         }
         if (!lines.AtEnd()) {
-            current = lines.Next();
+            current = *lines.Next();
         }
     }
     return gridFile;
+}
+
+GridFileError Unreadable(const std::string& path, const std::string& why) {
+    return GridFileError("The grid file \"" + path + "\" cannot be read: " + why + ".");
+}
+
+GridFileError Unreadable(const std::string& path, const LineError& error) {
+    return Unreadable(path, "line " + std::to_string(error.line) + ": " + error.what);
 }
 
 }  // namespace
 
 std::optional<GridFile> ReadGridFileText(std::string_view text, const std::string& path) {
     try {
-        return Read(text, path);
+        TextLines lines(text);
+        return Read(lines, path);
     } catch (const LineError& error) {
-        throw GridFileError("The grid file \"" + path + "\" cannot be read: line " +
-                            std::to_string(error.line) + ": " + error.what + ".");
+        throw Unreadable(path, error);
     }
 }
 
 std::optional<GridFile> MakeGridFileObj(const std::string& path) {
-    std::string bytes;
+    // Read piece by piece: a file of 32767 parts is 6 MB, and memory the process has not touched
+    // before costs more than the reading itself.
     try {
-        bytes = ReadWholeFile(path);
+        FileReader file(path);
+        TextLines lines(file);
+        try {
+            return Read(lines, path);
+        } catch (const LineError& error) {
+            throw Unreadable(path, error);
+        }
     } catch (const FileSystemError& error) {
-        throw GridFileError("The grid file \"" + path + "\" cannot be read: " + error.what() + ".");
+        throw Unreadable(path, error.what());
     }
-    // ASCII, all of a file unless a name holds other characters, needs no decoding: no second
-    // copy of a large file is made.
-    return IsAscii(bytes) ? ReadGridFileText(bytes, path)
-                          : ReadGridFileText(AnsiToUtf8(bytes), path);
 }
 
 }  // namespace zarvek

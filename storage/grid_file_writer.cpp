@@ -24,16 +24,16 @@ std::string Quoted(const std::string& text) {
     throw GridFileError("Part " + std::to_string(position) + " cannot be stored: " + why + ".");
 }
 
-// The text of a grid file, built in one buffer: every number is formatted straight into it, and
-// it grows, if the first guess was short, in large steps.
+// The text of a grid file, made in one buffer of a fixed size and given to the sink in pieces:
+// every number is formatted straight into it, and a file of any size costs the same memory.
 class FileText {
   public:
-    explicit FileText(std::size_t expected) { text_.resize(expected); }
+    explicit FileText(ByteSink& sink) : sink_(sink) { text_.resize(2 * kPiece); }
 
     // Where `size` more characters go; Commit says where they ended.
     char* Room(std::size_t size) {
         if (used_ + size > text_.size()) {
-            text_.resize(std::max(2 * text_.size(), used_ + size));
+            text_.resize(used_ + size);  // a very long name
         }
         return text_.data() + used_;
     }
@@ -41,11 +41,6 @@ class FileText {
 
     void Append(std::string_view piece) {
         Commit(std::copy(piece.begin(), piece.end(), Room(piece.size())));
-    }
-    void Append(char c) {
-        char* at = Room(1);
-        *at = c;
-        Commit(at + 1);
     }
 
     // A part name: the only text that may hold a "," (which the file never holds: it becomes
@@ -59,55 +54,88 @@ class FileText {
         Commit(at);
     }
 
-    bool IsAscii() const { return ascii_; }
+    // Gives the text so far to the sink once there is enough of it. Called between parts, so that
+    // a piece ends with a whole line and is encoded on its own.
+    void PassOnWhenFull() {
+        if (used_ >= kPiece) {
+            PassOn();
+        }
+    }
 
-    std::string Take() && {
-        text_.resize(used_);
-        return std::move(text_);
+    // Gives the text so far to the sink, in the file's code page.
+    void PassOn() {
+        const std::string_view text(text_.data(), used_);
+        // ASCII needs no encoding, and is all of a file unless a name holds other characters.
+        sink_.Write(ascii_ ? text : std::string_view(Utf8ToAnsi(text)));
+        used_ = 0;
+        ascii_ = true;
     }
 
   private:
+    static constexpr std::size_t kPiece = 128 * 1024;
+
+    ByteSink& sink_;
     std::string text_;
     std::size_t used_ = 0;
     bool ascii_ = true;
 };
 
-void AppendSeatLine(FileText& text, const Point& point, const Vector& vector, int seat,
-                    std::size_t position) {
+// Refuses a part whose content no grid file can hold, naming the first thing wrong with it.
+void CheckPart(const Part& part, std::size_t position) {
+    const auto lineBreak = part.sName.find_first_of("\r\n");
+    if (lineBreak != std::string::npos) {
+        RefusePart(position, "its name " + Quoted(part.sName.substr(0, lineBreak) + "...") +
+                                 " contains a line break, which a grid file cannot hold");
+    }
     static constexpr const char* kAxes[] = {"X", "Y", "Z", "I", "J", "K"};
+    const Point* points[] = {&part.P1, &part.P2, &part.P3};
+    const Vector* vectors[] = {&part.V1, &part.V2, &part.V3};
+    for (std::size_t seat = 0; seat < 3; ++seat) {
+        const double values[] = {points[seat]->XValue,  points[seat]->YValue,
+                                 points[seat]->ZValue,  vectors[seat]->iValue,
+                                 vectors[seat]->jValue, vectors[seat]->kValue};
+        for (std::size_t i = 0; i < 6; ++i) {
+            // A value that is not finite has no text in the file, and the few largest doubles
+            // have a text beyond the largest double, which no reader reads back.
+            if (!PatternTextReadsBack(values[i])) {
+                RefusePart(position,
+                           "seat " + std::to_string(seat + 1) + " " + kAxes[i] +
+                               (std::isfinite(values[i]) ? " is too large a number for a grid file"
+                                                         : " is not a finite number"));
+            }
+        }
+    }
+}
+
+void CheckCount(std::size_t count) {
+    if (count > static_cast<std::size_t>(format::kMaxParts)) {
+        throw GridFileError("The grid file would hold " + std::to_string(count) +
+                            " parts; a grid file holds at most " +
+                            std::to_string(format::kMaxParts) + ".");
+    }
+}
+
+// A seat line of a part that CheckPart has let through.
+void AppendSeatLine(FileText& text, const Point& point, const Vector& vector) {
     const double values[] = {point.XValue,  point.YValue,  point.ZValue,
                              vector.iValue, vector.jValue, vector.kValue};
     char* at = text.Room(format::kLineEnd.size() + 6 * (1 + kLongestPatternText));
     at = std::copy(format::kLineEnd.begin(), format::kLineEnd.end(), at);
     for (std::size_t i = 0; i < 6; ++i) {
         *at++ = format::kSeatSeparator;
-        // A value that is not finite has no text in the file, and the few largest doubles have a
-        // text beyond the largest double, which no reader reads back. The value is named (seat 2
-        // X) only when it is refused, so that nothing is built for the ones that are not.
-        if (!PatternTextReadsBack(values[i])) {
-            RefusePart(position,
-                       "seat " + std::to_string(seat) + " " + kAxes[i] +
-                           (std::isfinite(values[i]) ? " is too large a number for a grid file"
-                                                     : " is not a finite number"));
-        }
         at = FormatFilePattern(at, values[i],
                                i < 3 ? format::kPositionDecimals : format::kDirectionDecimals);
     }
     text.Commit(at);
 }
 
-void AppendPart(FileText& text, const Part& part, std::size_t position) {
-    const auto lineBreak = part.sName.find_first_of("\r\n");
-    if (lineBreak != std::string::npos) {
-        RefusePart(position, "its name " + Quoted(part.sName.substr(0, lineBreak) + "...") +
-                                 " contains a line break, which a grid file cannot hold");
-    }
+void AppendPart(FileText& text, const Part& part) {
     text.Append(format::kLineEnd);
     text.Append(format::kPartLinePrefix);
     text.AppendName(part.sName);
-    AppendSeatLine(text, part.P1, part.V1, 1, position);
-    AppendSeatLine(text, part.P2, part.V2, 2, position);
-    AppendSeatLine(text, part.P3, part.V3, 3, position);
+    AppendSeatLine(text, part.P1, part.V1);
+    AppendSeatLine(text, part.P2, part.V2);
+    AppendSeatLine(text, part.P3, part.V3);
 }
 
 std::string ProbeDiameterText(float probeDiameter) {
@@ -118,14 +146,26 @@ std::string ProbeDiameterText(float probeDiameter) {
     }
 }
 
-// Everything that can be wrong with the content is found before the caller can ask the operator.
-std::string CheckedBytes(const GridFile& gridFile, const std::string& path) {
+// Everything that can be wrong with the content is found before the caller can ask the operator,
+// in the order the writer would meet it.
+void CheckContent(const GridFile& gridFile, const std::string& path) {
     try {
-        return GridFileBytes(gridFile);
+        CheckCount(gridFile.Parts.Count());
+        ProbeDiameterText(gridFile.sProbeDiameter);
+        std::size_t position = 0;
+        for (const Part& part : gridFile.Parts) {
+            CheckPart(part, ++position);
+        }
     } catch (const GridFileError& error) {
         throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
     }
 }
+
+class TextSink final : public ByteSink {
+  public:
+    void Write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
 
 // Whether a file is at `path` for the write to replace; a folder there cannot be replaced.
 bool FileToReplace(const std::string& path) {
@@ -139,38 +179,42 @@ bool FileToReplace(const std::string& path) {
 
 }  // namespace
 
-std::string GridFileBytes(const GridFile& gridFile) {
+void WriteGridFileBytes(const GridFile& gridFile, ByteSink& sink) {
     const std::size_t count = gridFile.Parts.Count();
-    if (count > static_cast<std::size_t>(format::kMaxParts)) {
-        throw GridFileError("The grid file would hold " + std::to_string(count) +
-                            " parts; a grid file holds at most " +
-                            std::to_string(format::kMaxParts) + ".");
-    }
-    // A part takes about 180 bytes: the buffer is grown once at most.
-    FileText text(256 + count * 200);
+    CheckCount(count);
+    FileText text(sink);
     text.Append(format::kMarkerLine);
     text.Append(format::kLineEnd);
     text.Append(std::to_string(count));
-    text.Append(format::kHeaderSeparator);
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
     text.Append(format::kHeaderField2);
-    text.Append(format::kHeaderSeparator);
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
     text.Commit(FormatFilePattern(text.Room(kLongestPatternText), format::kTolerance,
                                   format::kHeaderNumberDecimals));
-    text.Append(format::kHeaderSeparator);
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
     text.Append(ProbeDiameterText(gridFile.sProbeDiameter));
-    text.Append(format::kHeaderSeparator);
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
     text.Append(format::kHeaderField5);
-    for (std::size_t position = 1; position <= count; ++position) {
-        AppendPart(text, gridFile.Parts.Item(position), position);
+    std::size_t position = 0;
+    for (const Part& part : gridFile.Parts) {
+        CheckPart(part, ++position);
+        AppendPart(text, part);
+        text.PassOnWhenFull();
     }
-    // ASCII needs no encoding: no second copy of a large file is made.
-    return text.IsAscii() ? std::move(text).Take() : Utf8ToAnsi(std::move(text).Take());
+    text.PassOn();
+}
+
+std::string GridFileBytes(const GridFile& gridFile) {
+    TextSink sink;
+    WriteGridFileBytes(gridFile, sink);
+    return std::move(sink.text);
 }
 
 GridFileWrite::GridFileWrite(const GridFile& gridFile, GridFileLock lock)
     : lock_(std::move(lock)),
-      bytes_(CheckedBytes(gridFile, lock_.GridFilePath())),
-      replacesAFile_(FileToReplace(lock_.GridFilePath())) {}
+      gridFile_(gridFile),
+      replacesAFile_(
+          (CheckContent(gridFile, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
 
 void GridFileWrite::Store(HostLibrary& hostLibrary) {
     {
@@ -178,7 +222,7 @@ void GridFileWrite::Store(HostLibrary& hostLibrary) {
         const GridFileLock held = std::move(lock_);
         const std::string& path = held.GridFilePath();
         try {
-            WriteFileSafely(path, bytes_);
+            WriteFileSafely(path, [this](ByteSink& sink) { WriteGridFileBytes(gridFile_, sink); });
         } catch (const IncompleteWriteError& error) {
             // The message says what the file may be and where its previous content is.
             throw GridFileError("The grid file " + Quoted(path) +

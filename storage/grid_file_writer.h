@@ -20,7 +20,8 @@ namespace zarvek {
 class GridFileWrite {
   public:
     // Takes over `lock` and keeps it until Store has written the file, or until this object goes.
-    // Makes the bytes of `gridFile` (GridFileBytes) and looks at the file the lock guards. Throws
+    // Checks that `gridFile` can be stored (as GridFileBytes would) and looks at the file the lock
+    // guards. `gridFile` is written as it is when Store runs: it must outlive this object. Throws
     // GridFileError naming that file, with nothing touched and the lock dropped, for content no
     // grid file can hold, and then for a folder in the file's place.
     GridFileWrite(const GridFile& gridFile, GridFileLock lock);
@@ -39,7 +40,7 @@ class GridFileWrite {
 
   private:
     GridFileLock lock_;
-    std::string bytes_;
+    const GridFile& gridFile_;
     bool replacesAFile_ = false;
 };
 

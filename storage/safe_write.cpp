@@ -1,5 +1,7 @@
 #include "storage/safe_write.h"
 
+#include <utility>
+
 #include "platform/file_system.h"
 #include "platform/in_place_overwrite.h"
 #include "storage/backup_swap.h"
@@ -46,6 +48,18 @@ Backup KeepBackup(const std::string& path, const std::string& backup) {
     return Backup::Copy;
 }
 
+class TextSink final : public ByteSink {
+  public:
+    void Write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
+std::string BytesOf(const FileContent& content) {
+    TextSink sink;
+    content(sink);
+    return std::move(sink.text);
+}
+
 // Whether the file at `path` holds the backup's content, put back if need be.
 bool HoldsTheBackupAgain(const std::string& path, const std::string& backup) noexcept {
     try {
@@ -62,10 +76,10 @@ bool HoldsTheBackupAgain(const std::string& path, const std::string& backup) noe
 // The replace was refused because another program holds the file open: the new bytes go into the
 // file itself. When that fails, the refusal stays what the operator reads, and the backup's bytes
 // go back into the file.
-void OverwriteHeldFile(const std::string& path, const std::string& bytes, const std::string& backup,
-                       const FileHeldOpenError& refusal) {
+void OverwriteHeldFile(const std::string& path, const FileContent& content,
+                       const std::string& backup, const FileHeldOpenError& refusal) {
     try {
-        OverwriteFileInPlace(path, bytes);
+        OverwriteFileInPlace(path, BytesOf(content));
     } catch (const FileSystemError& failure) {
         const std::string reason =
             std::string(refusal.what()) + "; writing into it failed too (" + failure.what() + ")";
@@ -87,7 +101,11 @@ std::string BackupPathFor(const std::string& path) {
     return path + ".bak";
 }
 
-void WriteFileSafely(const std::string& path, const std::string& bytes) {
+void WriteFileSafely(const std::string& path, std::string_view bytes) {
+    WriteFileSafely(path, [bytes](ByteSink& sink) { sink.Write(bytes); });
+}
+
+void WriteFileSafely(const std::string& path, const FileContent& content) {
     const std::string temporary = TemporaryPathFor(path);
     const std::string backup = BackupPathFor(path);
     // What an interrupted restore left becomes the backup first, so that this write replaces it
@@ -96,7 +114,11 @@ void WriteFileSafely(const std::string& path, const std::string& bytes) {
     try {
         // The backup comes after the new content is safely on the disk, so that a write that
         // fails early (a full disk) keeps the backup of the write before.
-        WriteFileToDisk(temporary, bytes, path);
+        {
+            FileWriter file(temporary, path);
+            content(file);
+            file.Finish();
+        }
         const Backup kept = KeepBackup(path, backup);
         try {
             ReplaceFileAtomically(temporary, path);
@@ -104,7 +126,7 @@ void WriteFileSafely(const std::string& path, const std::string& bytes) {
             if (kept != Backup::Copy) {
                 throw;  // nothing of its own to restore from
             }
-            OverwriteHeldFile(path, bytes, backup, refusal);
+            OverwriteHeldFile(path, content, backup, refusal);
             RemoveFileQuietly(temporary);
         }
     } catch (...) {

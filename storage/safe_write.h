@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/file_system.h"
 
@@ -42,6 +44,12 @@ class IncompleteWriteError : public FileSystemError {
 // `path` is then exactly as it was and no temporary file is left behind (the backup may already
 // hold the current content), except for IncompleteWriteError above. Two writers of the same path
 // must not run at once: they would share the temporary file (GridFileLock keeps them apart).
-void WriteFileSafely(const std::string& path, const std::string& bytes);
+void WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// The same for content made piece by piece: `content` writes the whole content to the sink it is
+// given, the same bytes every time it is called (it may be called twice: the rare write in place
+// needs the bytes at hand). Whatever it throws leaves things as a failed write does.
+using FileContent = std::function<void(ByteSink&)>;
+void WriteFileSafely(const std::string& path, const FileContent& content);
 
 }  // namespace zarvek

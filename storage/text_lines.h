@@ -2,21 +2,32 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "platform/file_system.h"
 
 namespace zarvek {
 
-// Reads a text line by line. A line ends at CR LF, at a lone LF or at a lone CR; the line end
-// belongs to the line before it, so a text that ends in a line end has no empty last line.
-// The text must outlive the reader.
+// Reads a text line by line: a text in memory, or a file piece by piece, so that a file of any
+// size costs a buffer of a few hundred kilobytes. A line ends at CR LF, at a lone LF or at a lone
+// CR; the line end belongs to the line before it, so a text that ends in a line end has no empty
+// last line.
 class TextLines {
   public:
+    // Lines of `text`, as they are; the text must outlive the reader.
     explicit TextLines(std::string_view text) : text_(text) {}
 
-    // True when nothing is left after the current position.
-    bool AtEnd() const { return at_ == text_.size(); }
+    // Lines of the file `file` reads, `piece` bytes at a time (more for a longer line), decoded
+    // from the ANSI code page to UTF-8; the reader must outlive this. Reading may throw
+    // FileSystemError.
+    explicit TextLines(FileReader& file, std::size_t piece = 256 * 1024);
 
-    // The next line without its line end, or nothing at the end of the text.
+    // True when nothing is left after the current position.
+    bool AtEnd() { return at_ == text_.size() && !ReadMore(); }
+
+    // The next line without its line end, or nothing at the end of the text. The view is valid
+    // until the next call of Next or AtEnd.
     std::optional<std::string_view> Next();
 
     // The number of the line Next returned last, counted from 1; 0 before the first.
@@ -27,11 +38,19 @@ class TextLines {
     // keeps it between calls, so that every byte is searched once however the lines end.
     std::size_t NextOf(char c, std::size_t& found) const;
 
-    std::string_view text_;
+    // Moves the unread rest of a file's text to the front of the buffer and reads more after it.
+    // False, with nothing changed, for a text in memory and at the end of the file.
+    bool ReadMore();
+
+    std::string_view text_;  // the text in memory, or the buffer's part read so far
     std::size_t at_ = 0;
     std::size_t lineNumber_ = 0;
     std::size_t nextCr_ = std::string_view::npos;  // npos: not searched yet
     std::size_t nextLf_ = std::string_view::npos;
+    FileReader* file_ = nullptr;  // none for a text in memory, and once the file is read
+    bool decode_ = false;         // a file's lines are in the ANSI code page
+    std::string buffer_;          // a file's bytes; its size is the room, text_ the part in use
+    std::string decoded_;         // the last line, when it needed decoding
 };
 
 }  // namespace zarvek
