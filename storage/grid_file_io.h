@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,17 @@ class GridFileError : public Error {
     using Error::Error;
 };
 
+// A malformed line of a grid file; `line()` is its number, from 1.
+class GridFileLineError : public GridFileError {
+  public:
+    GridFileLineError(const std::string& message, std::size_t line)
+        : GridFileError(message), line_(line) {}
+    std::size_t line() const { return line_; }
+
+  private:
+    std::size_t line_;
+};
+
 // The exact bytes of the grid file that holds `gridFile`, as GridFileWrite stores them (single-byte
 // code page, CR LF between lines, none at the end). Throws GridFileError for content no grid file
 // can hold: more than 32767 parts, a part name with a line break, a value that is not finite.
@@ -26,7 +38,8 @@ std::string GridFileBytes(const GridFile& gridFile);
 void WriteGridFileBytes(const GridFile& gridFile, ByteSink& sink);
 
 // Reads the grid file at `path`. Returns no grid file when line 1 holds no "$". Throws
-// GridFileError for a missing or unreadable file and for every malformed line, naming the line.
+// GridFileError for a missing or unreadable file, and GridFileLineError for every malformed line,
+// naming the line.
 std::optional<GridFile> MakeGridFileObj(const std::string& path);
 
 }  // namespace zarvek

@@ -45,9 +45,12 @@ GridFileBusyError::GridFileBusyError(std::string gridFilePath, std::chrono::mill
       gridFilePath_(std::move(gridFilePath)),
       waited_(waited) {}
 
-GridFileLock::GridFileLock(const std::string& gridFilePath, std::chrono::milliseconds wait)
+GridFileLock::GridFileLock(const std::string& gridFilePath, std::chrono::milliseconds wait,
+                           const LockWaitNotice& notice)
     : gridFilePath_(gridFilePath), file_(OpenLockFile(gridFilePath)) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + wait;
+    bool notified = !notice.notify;
     for (;;) {
         try {
             if (file_->TryLock()) {
@@ -60,6 +63,10 @@ GridFileLock::GridFileLock(const std::string& gridFilePath, std::chrono::millise
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) {
             throw GridFileBusyError(gridFilePath, wait);
+        }
+        if (!notified && now - start >= notice.after) {
+            notified = true;
+            notice.notify();
         }
         std::this_thread::sleep_for(
             std::min<std::chrono::steady_clock::duration>(kPollInterval, deadline - now));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,15 @@ class GridFileBusyError : public GridFileError {
     std::chrono::milliseconds waited_;
 };
 
+// What a writer kept waiting for the lock is told, so that a front end can say why it waits:
+// `notify` is called once, from the waiting thread, when the lock is still held elsewhere `after`
+// the wait began; the wait then goes on. No `notify` (the default), or a wait that ends sooner,
+// calls nothing.
+struct LockWaitNotice {
+    std::chrono::milliseconds after{1000};
+    std::function<void()> notify{};
+};
+
 // The right to change one grid file, held from construction to destruction. Every writer takes it
 // before it looks at the file (Add before reading, Make before asking to replace) and keeps it
 // until the new file is in place, so that two writers (two windows, the window and the
@@ -38,11 +48,13 @@ class GridFileBusyError : public GridFileError {
 class GridFileLock {
   public:
     // Takes the lock, waiting for another holder up to `wait` (polling every few milliseconds;
-    // zero tries once). Throws GridFileBusyError when the wait ends and the lock is still held
-    // elsewhere, GridFileError when the lock file cannot be created or opened (for instance the
-    // folder does not exist or is not writable); nothing has been touched then.
+    // zero tries once) and telling `notice` when the wait grows long. Throws GridFileBusyError
+    // when the wait ends and the lock is still held elsewhere, GridFileError when the lock file
+    // cannot be created or opened (for instance the folder does not exist or is not writable);
+    // nothing has been touched then. What `notice.notify` throws is passed on.
     explicit GridFileLock(const std::string& gridFilePath,
-                          std::chrono::milliseconds wait = kGridFileLockWait);
+                          std::chrono::milliseconds wait = kGridFileLockWait,
+                          const LockWaitNotice& notice = {});
     GridFileLock(GridFileLock&&) noexcept = default;
     GridFileLock& operator=(GridFileLock&&) noexcept = default;
     // Drops the lock. The lock file stays.

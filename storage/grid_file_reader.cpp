@@ -250,8 +250,10 @@ GridFileError Unreadable(const std::string& path, const std::string& why) {
     return GridFileError("The grid file \"" + path + "\" cannot be read: " + why + ".");
 }
 
-GridFileError Unreadable(const std::string& path, const LineError& error) {
-    return Unreadable(path, "line " + std::to_string(error.line) + ": " + error.what);
+GridFileLineError Unreadable(const std::string& path, const LineError& error) {
+    return GridFileLineError(
+        Unreadable(path, "line " + std::to_string(error.line) + ": " + error.what).what(),
+        error.line);
 }
 
 }  // namespace

@@ -63,6 +63,18 @@ TEST(GridFileLock, WaitingWriterGetsTheLockOnceTheHolderDropsIt) {
     EXPECT_TRUE(waiter.get());
 }
 
+TEST(GridFileLock, LongWaitIsToldOnceAndAFreeLockTellsNothing) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    int told = 0;
+    const LockWaitNotice notice{milliseconds(0), [&] { ++told; }};
+    { const GridFileLock free(path, milliseconds(50), notice); }
+    EXPECT_EQ(told, 0);
+    const GridFileLock first(path, milliseconds(0));
+    EXPECT_THROW(GridFileLock(path, milliseconds(50), notice), GridFileBusyError);
+    EXPECT_EQ(told, 1);
+}
+
 TEST(GridFileLock, LockFileLeftOnDiskBlocksNobody) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");

@@ -185,9 +185,12 @@ TEST_P(ReaderRefuses, NamingTheLine) {
     try {
         ReadGridFileText(GetParam().text, "/armdata/Gridfile.dat");
         FAIL() << "no error";
-    } catch (const GridFileError& error) {
+    } catch (const GridFileLineError& error) {
         EXPECT_EQ(error.what(),
                   "The grid file \"/armdata/Gridfile.dat\" cannot be read: " + GetParam().message);
+        // The number a script reads is the one the message names.
+        const std::string& message = GetParam().message;
+        EXPECT_EQ("line " + std::to_string(error.line()), message.substr(0, message.find(':')));
     }
 }
 
