@@ -17,6 +17,10 @@ struct Message {
     Icon icon = Icon::None;
     // The button that Enter presses; for Buttons::Ok it is always Ok.
     Answer defaultButton = Answer::Ok;
+    // The string-table id of the text the prompt was made from (placeholders filled, perhaps a
+    // value added); 0 where the prompt is no text of the table. A window ignores it; the
+    // command-line tool reports it to scripts.
+    int textId = 0;
 };
 
 // Everything the core would show or ask. The core never calls a toolkit: the window implements

@@ -25,9 +25,9 @@ std::string Text(const CommandContext& context, int id) {
     return LookupString(id, context.language);
 }
 
-WriteCommandOutcome Refuse(FormModel& form, const CommandContext& context,
+WriteCommandOutcome Refuse(FormModel& form, const CommandContext& context, int promptId,
                            const std::string& prompt, int titleId, WriteCommandOutcome outcome) {
-    ShowOkMessage(context, prompt, Text(context, titleId), Icon::Critical);
+    ShowOkMessage(context, prompt, Text(context, titleId), Icon::Critical, promptId);
     form.DisableWriteCommands(true);
     return outcome;
 }
@@ -42,7 +42,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     // Held from the read to the end of the write: no other writer can change the file between.
     std::optional<GridFileLock> lock;
     try {
-        lock.emplace(context.gridFilePath, context.lockWait);
+        lock.emplace(context.gridFilePath, context.lockWait, context.lockWaitNotice);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return WriteCommandOutcome::Busy;
@@ -65,7 +65,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     if (gridFile->Parts.Count() >= static_cast<std::size_t>(grid_format::kMaxParts)) {
         ShowOkMessage(context,
                       FillPlaceholders(Text(context, kGridFileFull), {context.gridFilePath}),
-                      Text(context, kGridFileFullTitle), Icon::Critical);
+                      Text(context, kGridFileFullTitle), Icon::Critical, kGridFileFull);
         return WriteCommandOutcome::GridFileFull;
     }
 
@@ -83,14 +83,14 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     // Exact single-precision equality: 3, 3.0 and 3.000 match a file diameter of 3, 3.0001 does
     // not. The message ends with the file's diameter as its header line writes it.
     if (probeDiameter != gridFile->sProbeDiameter) {
-        return Refuse(form, context,
+        return Refuse(form, context, kProbeDiameterDiffers,
                       Text(context, kProbeDiameterDiffers) +
                           FormatPatternSingle(gridFile->sProbeDiameter, 6, FileLocale()),
                       kDifferentProbeDiametersTitle, WriteCommandOutcome::ProbeDiameterDiffers);
     }
     if (CheckLengthsAgainstGridFile(*gridFile, seats.P1, seats.P2, seats.P3) != kLengthsAreGood) {
-        return Refuse(form, context, Text(context, kTooManyLengthsMatch), kRedundantLengthsTitle,
-                      WriteCommandOutcome::LengthsRepeat);
+        return Refuse(form, context, kTooManyLengthsMatch, Text(context, kTooManyLengthsMatch),
+                      kRedundantLengthsTitle, WriteCommandOutcome::LengthsRepeat);
     }
 
     try {

@@ -26,7 +26,7 @@ void ShowGridFileBusy(const CommandContext& context, const GridFileBusyError& er
         context,
         FillPlaceholders(LookupString(kGridFileBusy, context.language),
                          {error.gridFilePath(), SecondsText(error.waited(), context.locale)}),
-        LookupString(kGridFileBusyTitle, context.language), Icon::Exclamation);
+        LookupString(kGridFileBusyTitle, context.language), Icon::Exclamation, kGridFileBusy);
 }
 
 }  // namespace zarvek

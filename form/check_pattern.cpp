@@ -42,7 +42,8 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
     for (const Field field : blankTestFields) {
         if (form.Text(field).empty()) {
             ShowOkMessage(context, Text(context, kAllTextBoxesMustBeFilled),
-                          Text(context, kInsufficientDataTitle), Icon::Critical);
+                          Text(context, kInsufficientDataTitle), Icon::Critical,
+                          kAllTextBoxesMustBeFilled);
             return Fail(form, CheckOutcome::BlankField);
         }
     }
@@ -57,8 +58,8 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
         const auto index = static_cast<std::size_t>(seat);
         const std::optional<Vector> unit = Unitize(ReadDirection(form, seat, context.locale));
         if (!unit) {
-            ShowOkMessage(context, Text(context, kNotAVectorMessages[index]), "",
-                          Icon::Information);
+            ShowOkMessage(context, Text(context, kNotAVectorMessages[index]), "", Icon::Information,
+                          kNotAVectorMessages[index]);
             return Fail(form, kNotAVectorOutcomes[index]);
         }
         WriteDirection(form, seat, *unit, context.locale);
@@ -68,7 +69,7 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
     const StringId lengths = CheckLengths(points[0], points[1], points[2]);
     if (lengths != kLengthsAreGood) {
         ShowOkMessage(context, Text(context, lengths), Text(context, kLengthCheckTitle),
-                      Icon::Critical);
+                      Icon::Critical, lengths);
         return Fail(form, CheckOutcome::LengthsTooAlike);
     }
 
@@ -76,7 +77,7 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
     if (!CheckRotation(points[0], points[1], points[2], units[0], units[1], units[2],
                        context.dialogs)) {
         ShowOkMessage(context, Text(context, kMustBeRightHand), Text(context, kNotRightHandTitle),
-                      Icon::Critical);
+                      Icon::Critical, kMustBeRightHand);
         return Fail(form, CheckOutcome::NotRightHand);
     }
 
@@ -86,7 +87,7 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
         const Answer answer =
             context.dialogs.Ask(Message{Text(context, spread) + Text(context, kContinueAnyway),
                                         Text(context, kInsufficientSpreadTitle),
-                                        Buttons::YesNoCancel, Icon::None, Answer::Yes});
+                                        Buttons::YesNoCancel, Icon::None, Answer::Yes, spread});
         if (answer != Answer::Yes) {
             return Fail(form, CheckOutcome::SpreadDeclined);
         }

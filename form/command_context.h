@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "common/dialogs.h"
@@ -23,6 +25,11 @@ struct CommandContext {
     // How long Make and Add wait for another writer of the grid file before they report it busy.
     std::chrono::milliseconds lockWait = kGridFileLockWait;
     HostLibrary& hostLibrary = InstalledHostLibrary();
+    // Told when a command waits long for another writer's lock (GridFileLock); by default nobody.
+    LockWaitNotice lockWaitNotice{};
+    // Called by Make and Add after the grid file was written, with the new part's number (from 1);
+    // by default nobody. It must not throw: the file is written by then.
+    std::function<void(std::size_t partNumber)> partWritten{};
 };
 
 }  // namespace zarvek

@@ -14,13 +14,15 @@ std::string Text(const CommandContext& context, int id) {
 }  // namespace
 
 void ShowOkMessage(const CommandContext& context, const std::string& prompt,
-                   const std::string& title, Icon icon) {
-    context.dialogs.Ask(Message{prompt, title, Buttons::Ok, icon, Answer::Ok});
+                   const std::string& title, Icon icon, int textId) {
+    context.dialogs.Ask(Message{prompt, title, Buttons::Ok, icon, Answer::Ok, textId});
 }
 
 void ShowEntryError(const CommandContext& context, const FieldNumberError& error) {
     std::string prompt;
+    int textId = kFieldNotANumber;
     if (error.reason() == FieldNumberError::Reason::GroupSeparatorInProbeDiameter) {
+        textId = kProbeDiameterHasGroupSeparator;
         prompt = FillPlaceholders(
             Text(context, kProbeDiameterHasGroupSeparator),
             {error.text(), context.locale.groupSeparator, context.locale.decimalSeparator});
@@ -28,35 +30,35 @@ void ShowEntryError(const CommandContext& context, const FieldNumberError& error
         prompt = FillPlaceholders(Text(context, kFieldNotANumber),
                                   {DisplayName(error.field(), context.language), error.text()});
     }
-    ShowOkMessage(context, prompt, Text(context, kInvalidNumberTitle), Icon::Critical);
+    ShowOkMessage(context, prompt, Text(context, kInvalidNumberTitle), Icon::Critical, textId);
 }
 
 void ShowNoInstalledFile(const CommandContext& context) {
     ShowOkMessage(context, Text(context, kNoGridFileExists), Text(context, kInsufficientDataTitle),
-                  Icon::Critical);
+                  Icon::Critical, kNoGridFileExists);
 }
 
 void ShowReadError(const CommandContext& context, const std::exception& reason) {
-    ShowOkMessage(context,
-                  FillPlaceholders(Text(context, kInstalledFileUnreadable), {reason.what()}),
-                  Text(context, kCannotReadGridFileTitle), Icon::Critical);
+    ShowOkMessage(
+        context, FillPlaceholders(Text(context, kInstalledFileUnreadable), {reason.what()}),
+        Text(context, kCannotReadGridFileTitle), Icon::Critical, kInstalledFileUnreadable);
 }
 
 void ShowNotAGridFile(const CommandContext& context) {
     ShowOkMessage(
         context,
         FillPlaceholders(Text(context, kInstalledFileNotAGridFile), {context.gridFilePath}),
-        Text(context, kNotAGridFileTitle), Icon::Critical);
+        Text(context, kNotAGridFileTitle), Icon::Critical, kInstalledFileNotAGridFile);
 }
 
 void ShowWriteError(const CommandContext& context, const std::exception& reason) {
     ShowOkMessage(context, FillPlaceholders(Text(context, kGridFileNotWritten), {reason.what()}),
-                  Text(context, kCannotWriteGridFileTitle), Icon::Critical);
+                  Text(context, kCannotWriteGridFileTitle), Icon::Critical, kGridFileNotWritten);
 }
 
 void ShowCommandError(const CommandContext& context, const std::exception& reason) {
     ShowOkMessage(context, FillPlaceholders(Text(context, kCommandFailed), {reason.what()}),
-                  Text(context, kErrorTitle), Icon::Critical);
+                  Text(context, kErrorTitle), Icon::Critical, kCommandFailed);
 }
 
 }  // namespace zarvek

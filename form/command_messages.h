@@ -12,9 +12,10 @@ namespace zarvek {
 // The message boxes with which the commands report what stopped them. Each is modal, with an OK
 // button and the critical icon, in the context's language; each returns once it is dismissed.
 
-// Shows a box with an OK button: `prompt`, `title` (empty: the application title), `icon`.
+// Shows a box with an OK button: `prompt`, `title` (empty: the application title), `icon`;
+// `textId` is the string-table id the prompt was made from (Message::textId), 0 for none.
 void ShowOkMessage(const CommandContext& context, const std::string& prompt,
-                   const std::string& title, Icon icon);
+                   const std::string& title, Icon icon, int textId = 0);
 
 // An entry that is not a number, naming the field and its text; or a probe diameter holding the
 // digit-group separator, naming the separators to use.

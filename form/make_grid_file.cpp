@@ -38,8 +38,9 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
 
     try {
         // Taken before the question, so that no other writer changes the file it asks about.
-        return WriteAfterAsking(gridFile, GridFileLock(context.gridFilePath, context.lockWait),
-                                context);
+        return WriteAfterAsking(
+            gridFile, GridFileLock(context.gridFilePath, context.lockWait, context.lockWaitNotice),
+            context);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return WriteCommandOutcome::Busy;

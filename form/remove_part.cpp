@@ -28,6 +28,7 @@ Message RemoveQuestion(const CommandContext& context, std::size_t position, cons
     message.icon = Icon::Question;
     // Enter must not take a part away.
     message.defaultButton = Answer::No;
+    message.textId = kRemovePartQuestion;
     return message;
 }
 
@@ -35,7 +36,7 @@ CorrectionOutcome Report(const CommandContext& context, int promptId,
                          std::initializer_list<std::string_view> args, int titleId, Icon icon,
                          CorrectionOutcome outcome) {
     ShowOkMessage(context, FillPlaceholders(Text(context, promptId), args), Text(context, titleId),
-                  icon);
+                  icon, promptId);
     return outcome;
 }
 
@@ -50,7 +51,7 @@ CorrectionOutcome RemovePartAfterAsking(const CommandContext& context, std::size
     // compared again under it.
     std::optional<GridFileLock> lock;
     try {
-        lock.emplace(context.gridFilePath, context.lockWait);
+        lock.emplace(context.gridFilePath, context.lockWait, context.lockWaitNotice);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return CorrectionOutcome::Busy;

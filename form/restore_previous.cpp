@@ -47,13 +47,14 @@ Message RestoreQuestion(const CommandContext& context, const GridFileBackup& bac
     message.buttons = Buttons::YesNo;
     message.icon = Icon::Question;
     message.defaultButton = Answer::No;
+    message.textId = promptId;
     return message;
 }
 
 CorrectionOutcome Report(const CommandContext& context, int promptId, std::string_view arg,
                          int titleId, Icon icon, CorrectionOutcome outcome) {
     ShowOkMessage(context, FillPlaceholders(Text(context, promptId), {arg}), Text(context, titleId),
-                  icon);
+                  icon, promptId);
     return outcome;
 }
 
@@ -81,7 +82,7 @@ CorrectionOutcome RestorePreviousGridFile(const CommandContext& context) {
     }
     std::optional<GridFileLock> lock;
     try {
-        lock.emplace(context.gridFilePath, context.lockWait);
+        lock.emplace(context.gridFilePath, context.lockWait, context.lockWaitNotice);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return CorrectionOutcome::Busy;

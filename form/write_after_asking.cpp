@@ -15,6 +15,7 @@ Message ReplaceQuestion(Language language) {
     message.buttons = Buttons::YesNo;
     message.icon = Icon::None;
     message.defaultButton = Answer::Yes;
+    message.textId = kReplaceInstalledGridFile;
     return message;
 }
 
@@ -28,6 +29,9 @@ WriteCommandOutcome WriteAfterAsking(const GridFile& gridFile, GridFileLock lock
         return WriteCommandOutcome::Declined;
     }
     write.Store(context.hostLibrary);
+    if (context.partWritten) {
+        context.partWritten(gridFile.Parts.Count());
+    }
     return WriteCommandOutcome::Written;
 }
 
