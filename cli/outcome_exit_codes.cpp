@@ -32,6 +32,7 @@ ExitCode ExitCodeOf(WriteCommandOutcome outcome) {
         case WriteCommandOutcome::ProbeDiameterDiffers:
         case WriteCommandOutcome::LengthsRepeat:
         case WriteCommandOutcome::GridFileFull:
+        case WriteCommandOutcome::NameNotStorable:
             return ExitCode::Refused;
         case WriteCommandOutcome::InvalidEntry:
             return ExitCode::Usage;

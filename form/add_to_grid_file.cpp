@@ -6,6 +6,7 @@
 #include "form/busy_message.h"
 #include "form/command_messages.h"
 #include "form/existing_file.h"
+#include "form/part_name_rule.h"
 #include "form/placeholders.h"
 #include "form/read_fields.h"
 #include "form/write_after_asking.h"
@@ -78,6 +79,10 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
         ShowEntryError(context, error);
         form.DisableWriteCommands(true);
         return WriteCommandOutcome::InvalidEntry;
+    }
+    if (!AcceptPartName(form, context)) {
+        form.DisableWriteCommands(true);
+        return WriteCommandOutcome::NameNotStorable;
     }
 
     // Exact single-precision equality: 3, 3.0 and 3.000 match a file diameter of 3, 3.0001 does

@@ -2,6 +2,7 @@
 
 #include "form/busy_message.h"
 #include "form/command_messages.h"
+#include "form/part_name_rule.h"
 #include "form/read_fields.h"
 #include "form/write_after_asking.h"
 #include "form/write_commands.h"
@@ -34,6 +35,10 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
     } catch (const std::exception& error) {
         ShowCommandError(context, error);
         return WriteCommandOutcome::Failed;
+    }
+    if (!AcceptPartName(form, context)) {
+        form.DisableWriteCommands(true);
+        return WriteCommandOutcome::NameNotStorable;
     }
 
     try {

@@ -20,11 +20,14 @@ enum class WriteCommandOutcome {
     GridFileFull,          // Add: refused, the file already holds the most parts a file can
     Busy,                  // another writer held the grid file's lock for the whole wait;
                            // nothing read or written
+    NameNotStorable,       // the file's code page cannot hold the part name (AcceptPartName);
+                           // gate closed
 };
 
 // Make: writes the entered part as the only part of a new grid file at the context's grid-file
 // path, with the entered probe diameter. Reads the probe diameter, the nine positions, the nine
-// directions (as the fields hold them) and the part name, in that order. Then takes the grid
+// directions (as the fields hold them) and the part name, in that order, and refuses a name the
+// file cannot hold (AcceptPartName), closing the gate, before anything else. Then takes the grid
 // file's lock (GridFileLock) and holds it across the question and the write; when another writer
 // keeps it for the context's lockWait, says so and ends Busy. Content no grid file can hold and a
 // folder at the path are refused before anything is asked. When a file is at the path, Make asks
@@ -42,7 +45,8 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
 // between and have its change lost; when another writer keeps the lock for the context's
 // lockWait, says so and ends Busy, leaving the gate as it is. Reads the file (an unreadable one,
 // one that is no grid file and one that already holds the most parts a grid file can each get
-// their own message and leave the gate as it is), then the fields as Make does. Refuses the part,
+// their own message and leave the gate as it is), then the fields as Make does, the part name
+// included (refused as Make refuses it, before any comparison with the file). Refuses the part,
 // with one message and the gate closed, when its probe diameter is not exactly the file's (the
 // message ends with the file's diameter) or, only if the diameters agree, when more than two of
 // its lengths match lengths already in the file. The part name is not compared with the file's

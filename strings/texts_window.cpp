@@ -106,6 +106,13 @@ constexpr std::array kWindowTexts = {
               "bleibt unverändert.\r\n%1"},
     TextEntry{1131, "%1-%2-%3 %4:%5", "%3.%2.%1 %4:%5"},
     TextEntry{1132, "Restore Previous Grid File", "Vorherige Zarvek Datei wiederherstellen"},
+    TextEntry{1148,
+              "The part name holds %1, which a Zarvek file cannot hold: stored, each would become "
+              "\"?\". Change the name; nothing was written.",
+              "Der Name des Werkstücks enthält %1, was eine Zarvek Datei nicht aufnehmen kann: "
+              "gespeichert würde daraus jeweils \"?\". Ändern Sie den Namen; es wurde nichts "
+              "geschrieben."},
+    TextEntry{1149, "Part Name Not Possible", "Name des Werkstücks nicht möglich"},
 };
 
 }  // namespace

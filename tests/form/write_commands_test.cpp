@@ -224,6 +224,39 @@ TEST_F(WriteCommandsTest, AddRightAfterMakeRefusesTheRedundantLengths) {
     EXPECT_EQ(Installed(), before);
 }
 
+// Windows-1252 (the system's code page on Windows) holds "ü", "€" and "?", but no Greek letter or
+// "ő": stored, those would become "?" unseen.
+TEST_F(WriteCommandsTest, NameTheFileCannotHoldIsRefusedBeforeTheQuestionNamingItsCharacters) {
+    const struct {
+        const char* name;
+        bool add;
+        const char* listed;  // nullptr: the name is written
+    } cases[] = {
+        {"Bracket \u03A9", false, "\"\u03A9\" (U+03A9)"},
+        {"\u03A9\u0151\u03A9", true, "\"\u03A9\" (U+03A9), \"\u0151\" (U+0151)"},
+        {"B\u00FCgel ? \u20AC", true, nullptr},
+    };
+    for (const auto& c : cases) {
+        MakeOnePart(kOtherSeats, "6", "first");
+        const std::string before = Installed();
+        Enter(kSeats, "6", c.name);
+        dialogs.answers = {Answer::Yes};
+        const WriteCommandOutcome outcome =
+            c.add ? AddToGridFile(form, context) : MakeGridFile(form, context);
+        if (c.listed == nullptr) {
+            EXPECT_EQ(outcome, WriteCommandOutcome::Written) << c.name;
+            continue;
+        }
+        EXPECT_EQ(outcome, WriteCommandOutcome::NameNotStorable) << c.name;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;  // nothing asked
+        EXPECT_NE(dialogs.messages[0].prompt.find(std::string("holds ") + c.listed + ", which"),
+                  std::string::npos)
+            << dialogs.messages[0].prompt;
+        EXPECT_FALSE(form.WriteGateOpen());
+        EXPECT_EQ(Installed(), before);
+    }
+}
+
 TEST_F(WriteCommandsTest, AddWithoutAnInstalledFileSaysSo) {
     Enter(kSeats, "6", "new");
     EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::NoInstalledFile);
