@@ -36,10 +36,12 @@ constexpr unsigned Bit(Slot slot) {
 
 constexpr unsigned kSeatOptions = Bit(Slot::P1) | Bit(Slot::P2) | Bit(Slot::P3);
 constexpr unsigned kWriteOptions = kSeatOptions | Bit(Slot::Probe) | Bit(Slot::Name) |
-                                   Bit(Slot::File) | Bit(Slot::Yes) | Bit(Slot::AcceptSpread);
+                                   Bit(Slot::File) | Bit(Slot::Yes) | Bit(Slot::AcceptSpread) |
+                                   Bit(Slot::Json);
 constexpr unsigned kWriteRequired = kSeatOptions | Bit(Slot::Probe) | Bit(Slot::Name);
 constexpr unsigned kRemoveOptions =
-    Bit(Slot::Part) | Bit(Slot::Name) | Bit(Slot::File) | Bit(Slot::Yes);
+    Bit(Slot::Part) | Bit(Slot::Name) | Bit(Slot::File) | Bit(Slot::Yes) | Bit(Slot::Json);
+constexpr unsigned kReadOptions = Bit(Slot::File) | Bit(Slot::Json);
 
 struct CommandRules {
     std::string_view word;
@@ -50,13 +52,14 @@ struct CommandRules {
 };
 
 constexpr CommandRules kCommands[] = {
-    {"check", Command::Check, kSeatOptions | Bit(Slot::AcceptSpread), kSeatOptions, false},
+    {"check", Command::Check, kSeatOptions | Bit(Slot::AcceptSpread) | Bit(Slot::Json),
+     kSeatOptions, false},
     {"make", Command::Make, kWriteOptions, kWriteRequired, false},
     {"add", Command::Add, kWriteOptions, kWriteRequired, false},
     {"remove", Command::Remove, kRemoveOptions, 0, false},
-    {"restore", Command::Restore, Bit(Slot::File) | Bit(Slot::Yes), 0, false},
-    {"show", Command::Show, Bit(Slot::File), 0, true},
-    {"lint", Command::Lint, Bit(Slot::File) | Bit(Slot::Json), 0, true},
+    {"restore", Command::Restore, kReadOptions | Bit(Slot::Yes), 0, false},
+    {"show", Command::Show, kReadOptions, 0, true},
+    {"lint", Command::Lint, kReadOptions, 0, true},
 };
 
 // The required options in the order in which a missing one is reported.
@@ -288,6 +291,11 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::strin
     if (IsHelpWord(words[0]) || words[0] == "help") {
         return Invocation{};
     }
+    if (words[0] == "--version") {
+        Invocation version;
+        version.command = Command::Version;
+        return version;
+    }
     const auto rules = std::ranges::find(kCommands, words[0], &CommandRules::word);
     if (rules == std::end(kCommands)) {
         return UsageError{kCliUnknownCommand, {words[0]}};
@@ -309,7 +317,16 @@ std::string CommandWord(Command command) {
             return std::string(rules.word);
         }
     }
-    return "--help";
+    return command == Command::Version ? "--version" : "--help";
+}
+
+bool AsksForJson(const std::vector<std::string>& words) {
+    if (words.empty() ||
+        std::ranges::find(kCommands, words[0], &CommandRules::word) == std::end(kCommands)) {
+        return false;
+    }
+    const auto end = std::find(words.begin() + 1, words.end(), "--");
+    return std::find(words.begin() + 1, end, "--json") != end;
 }
 
 }  // namespace zarvek::cli

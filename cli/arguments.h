@@ -10,7 +10,7 @@
 
 namespace zarvek::cli {
 
-enum class Command { Help, Check, Make, Add, Remove, Restore, Show, Lint };
+enum class Command { Help, Version, Check, Make, Add, Remove, Restore, Show, Lint };
 
 // The six values of one seat as typed: X, Y, Z, I, J, K.
 using SeatTexts = std::array<std::string, 6>;
@@ -26,7 +26,7 @@ struct Invocation {
     std::optional<std::string> file;   // --file; show, lint: also PATH
     bool yes = false;                  // make, add, remove, restore
     bool acceptSpread = false;         // check, make, add
-    bool json = false;                 // lint
+    bool json = false;                 // every command
 
     friend bool operator==(const Invocation&, const Invocation&) = default;
 };
@@ -41,7 +41,9 @@ struct UsageError {
 };
 
 // Reads the words after the program name. The first word is the command ("check", "make",
-// "add", "remove", "restore", "show", "lint"; "--help", "-h" or "help" ask for the help). Options
+// "add", "remove", "restore", "show", "lint"; "--help", "-h" or "help" ask for the help,
+// "--version" for the version; the words after these are not looked at). Every command takes
+// --json. Options
 // are "--name value" or "--name=value"; the word after an option that takes a value is always that
 // value, even when it begins with "-". "--" ends the options. "--help" or "-h" anywhere among the
 // options asks for the help. show and lint take their file as PATH or as --file PATH, one of the
@@ -54,7 +56,11 @@ struct UsageError {
 // empty --name as the name of a part without one).
 std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::string>& words);
 
-// The command's word on the command line ("check"); "--help" for Help.
+// The command's word on the command line ("check"); "--help" for Help, "--version" for Version.
 std::string CommandWord(Command command);
+
+// Whether `words`, which ParseArguments refused, ask for JSON: a known command followed by
+// "--json" before any "--". A script that asked for JSON gets its usage error as JSON too.
+bool AsksForJson(const std::vector<std::string>& words);
 
 }  // namespace zarvek::cli

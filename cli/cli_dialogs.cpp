@@ -10,18 +10,17 @@
 
 namespace zarvek::cli {
 
-CliDialogs::CliDialogs(Terminal& terminal, Language language, Flags flags)
-    : terminal_(terminal), language_(language), flags_(flags) {}
+CliDialogs::CliDialogs(CommandReport& report, Flags flags) : report_(report), flags_(flags) {}
 
 Answer CliDialogs::Ask(const Message& message) {
     if (IsConfirmation(message)) {
         return AskConfirmation(message);
     }
     if (message.buttons == Buttons::YesNoCancel &&
-        message.title == LookupString(kInsufficientSpreadTitle, language_)) {
+        message.title == LookupString(kInsufficientSpreadTitle, report_.language())) {
         return AskSpread(message);
     }
-    terminal_.Err(MessageLines(message));
+    report_.Show(message);
     switch (message.buttons) {
         case Buttons::Ok:
             return Answer::Ok;
@@ -35,9 +34,9 @@ Answer CliDialogs::Ask(const Message& message) {
 
 bool CliDialogs::IsConfirmation(const Message& message) const {
     return message.buttons == Buttons::YesNo &&
-           (message.prompt == LookupString(kReplaceInstalledGridFile, language_) ||
-            message.title == LookupString(kRemovePart, language_) ||
-            message.title == LookupString(kRestorePreviousGridFileTitle, language_));
+           (message.prompt == LookupString(kReplaceInstalledGridFile, report_.language()) ||
+            message.title == LookupString(kRemovePart, report_.language()) ||
+            message.title == LookupString(kRestorePreviousGridFileTitle, report_.language()));
 }
 
 Answer CliDialogs::AskConfirmation(const Message& message) {
@@ -45,16 +44,18 @@ Answer CliDialogs::AskConfirmation(const Message& message) {
         confirmation_ = Confirmation::ConfirmedByFlag;
         return Answer::Yes;
     }
-    if (!terminal_.Interactive()) {
+    Terminal& terminal = report_.terminal();
+    if (!terminal.Interactive()) {
         confirmation_ = Confirmation::NoTerminal;
         return Answer::No;
     }
     // In a terminal Enter means No, unlike the window's default button: a script's stray newline
     // must not replace a file.
-    terminal_.Err(WithNewlines(message.prompt) + LookupString(kCliReplaceAnswers, language_));
-    const std::optional<std::string> typed = terminal_.ReadLine();
+    terminal.Err(WithNewlines(message.prompt) +
+                 LookupString(kCliReplaceAnswers, report_.language()));
+    const std::optional<std::string> typed = terminal.ReadLine();
     if (!typed) {
-        terminal_.Err("\n");
+        terminal.Err("\n");
     }
     const bool yes = typed && IsYesAnswer(*typed);
     confirmation_ = yes ? Confirmation::ConfirmedOnTerminal : Confirmation::RefusedOnTerminal;
@@ -65,14 +66,14 @@ Answer CliDialogs::AskSpread(const Message& message) {
     // The window asks "<verdict>Continue Anyway?"; here the flag answers, so only the verdict is
     // printed, followed by what the flag did or would do.
     std::string verdict = message.prompt;
-    const std::string question = LookupString(kContinueAnyway, language_);
+    const std::string question = LookupString(kContinueAnyway, report_.language());
     if (verdict.size() >= question.size() &&
         verdict.compare(verdict.size() - question.size(), question.size(), question) == 0) {
         verdict.resize(verdict.size() - question.size());
     }
-    terminal_.Err(MessageLines(Message{verdict, message.title, Buttons::Ok, message.icon}));
-    terminal_.Err(Line(
-        LookupString(flags_.acceptSpread ? kCliSpreadAccepted : kCliSpreadRefused, language_)));
+    report_.Show(
+        Message{verdict, message.title, Buttons::Ok, message.icon, Answer::Ok, message.textId});
+    report_.Say(flags_.acceptSpread ? kCliSpreadAccepted : kCliSpreadRefused, {});
     return flags_.acceptSpread ? Answer::Yes : Answer::No;
 }
 

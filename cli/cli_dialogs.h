@@ -3,23 +3,23 @@
 #include <optional>
 #include <string>
 
+#include "cli/command_report.h"
 #include "common/dialogs.h"
-#include "platform/terminal.h"
-#include "strings/string_table.h"
 
 namespace zarvek::cli {
 
 // The Dialogs of the command-line tool: it answers the core's questions from the command line's
-// flags and prints every message box to standard error, in the interface language.
+// flags and gives every message box to the command's report (which prints it on standard error or
+// keeps it for the JSON object), in the report's language.
 // - The questions that confirm a change of the grid file, the replace question (string 1066) and
 //   the questions of Remove Part (title 1117) and Restore Previous Grid File (title 1132): Yes
 //   with --yes; otherwise, where a person can answer, asked on the terminal with the safe default
-//   No ("[y/N]"); otherwise No.
-// - The spread question (title 1059): the verdict is printed, then Yes with --accept-spread, or
+//   No ("[y/N]"), the question with its line breaks, even for a script; otherwise No.
+// - The spread question (title 1059): the verdict is reported, then Yes with --accept-spread, or
 //   No together with the hint that --accept-spread accepts the pattern.
-// - Any other question is printed and answered No (Cancel where there is one); a box with only
-//   an OK button is printed and answered OK. The beep is silent; the file dialog is cancelled.
-// `terminal` is not owned and must outlive the object.
+// - Any other question is reported and answered No (Cancel where there is one); a box with only
+//   an OK button is reported and answered OK. The beep is silent; the file dialog is cancelled.
+// `report` is not owned and must outlive the object.
 class CliDialogs final : public Dialogs {
   public:
     struct Flags {
@@ -36,7 +36,7 @@ class CliDialogs final : public Dialogs {
         NoTerminal
     };
 
-    CliDialogs(Terminal& terminal, Language language, Flags flags);
+    CliDialogs(CommandReport& report, Flags flags);
 
     Answer Ask(const Message& message) override;
     void Beep() override {}
@@ -52,8 +52,7 @@ class CliDialogs final : public Dialogs {
     Answer AskConfirmation(const Message& message);
     Answer AskSpread(const Message& message);
 
-    Terminal& terminal_;
-    Language language_;
+    CommandReport& report_;
     Flags flags_;
     Confirmation confirmation_ = Confirmation::NotAsked;
 };

@@ -2,20 +2,19 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
-#include "cli/command_line_number.h"
 #include "cli/commands.h"
 #include "cli/grid_file_path.h"
 #include "cli/outcome_exit_codes.h"
-#include "cli/terminal_text.h"
 #include "form/command_messages.h"
 #include "form/correction_commands.h"
 #include "form/placeholders.h"
 #include "storage/grid_file_io.h"
 #include "strings/cli_string_ids.h"
-#include "strings/string_ids.h"
 #include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
@@ -24,10 +23,7 @@ namespace {
 // A name of many parts lists this many of their numbers.
 constexpr std::size_t kNumbersListed = 10;
 
-void Say(Terminal& terminal, Language language, CliStringId id,
-         std::initializer_list<std::string_view> args) {
-    terminal.Err(Line(FillPlaceholders(LookupString(id, language), args)));
-}
+constexpr Ending kNoSuchPart{ExitCode::Refused, "noSuchPart"};
 
 // The numbers (from 1) of the parts named `name`.
 std::vector<std::size_t> PartsNamed(const GridFile& gridFile, const std::string& name) {
@@ -48,31 +44,62 @@ std::string NumberList(const std::vector<std::size_t>& numbers) {
     return numbers.size() > kNumbersListed ? list + ", ..." : list;
 }
 
-// The position of the part the command line names, or nothing after saying why there is none.
-std::optional<std::size_t> ChosenPart(const Invocation& invocation, const GridFile& gridFile,
-                                      const std::string& path, Terminal& terminal,
-                                      Language language) {
+// The position of the part the command line names, or how the command ends after saying why
+// there is none.
+std::variant<std::size_t, Ending> ChosenPart(const Invocation& invocation, const GridFile& gridFile,
+                                             const std::string& path, CommandReport& report) {
     const std::size_t count = gridFile.Parts.Count();
     if (invocation.part) {
         const auto number = static_cast<std::size_t>(*invocation.part);
         if (number > count) {
-            Say(terminal, language, kCliNoPartNumber,
-                {path, std::to_string(count), std::to_string(number)});
-            return std::nullopt;
+            report.Say(kCliNoPartNumber, {path, std::to_string(count), std::to_string(number)});
+            return kNoSuchPart;
         }
         return number;
     }
     const std::vector<std::size_t> numbers = PartsNamed(gridFile, invocation.name);
     if (numbers.empty()) {
-        Say(terminal, language, kCliNoPartNamed, {path, invocation.name});
-        return std::nullopt;
+        report.Say(kCliNoPartNamed, {path, invocation.name});
+        return kNoSuchPart;
     }
     if (numbers.size() > 1) {
-        Say(terminal, language, kCliPartNameAmbiguous,
-            {path, std::to_string(numbers.size()), invocation.name, NumberList(numbers)});
-        return std::nullopt;
+        report.Say(kCliPartNameAmbiguous,
+                   {path, std::to_string(numbers.size()), invocation.name, NumberList(numbers)});
+        return Ending{ExitCode::Refused, "partNameAmbiguous"};
     }
     return numbers.front();
+}
+
+Ending ShowUnreadable(const CommandContext& context, const std::exception& error) {
+    ShowOkMessage(
+        context,
+        FillPlaceholders(LookupString(kRemoveFileUnreadable, context.language), {error.what()}),
+        LookupString(kCannotReadGridFileTitle, context.language), Icon::Critical,
+        kRemoveFileUnreadable);
+    return Ending{ExitCode::FileProblem, "readFailed"};
+}
+
+// The grid file at the context's path as read, or how the command ends after saying why it
+// cannot be.
+std::variant<GridFile, Ending> ReadForRemove(const CommandContext& context, CommandReport& report) {
+    const Language language = context.language;
+    std::optional<GridFile> gridFile;
+    try {
+        gridFile = MakeGridFileObj(context.gridFilePath);
+    } catch (const GridFileLineError& error) {
+        report.SetLine(error.line());
+        return ShowUnreadable(context, error);
+    } catch (const std::exception& error) {
+        return ShowUnreadable(context, error);
+    }
+    if (!gridFile) {
+        ShowOkMessage(
+            context,
+            FillPlaceholders(LookupString(kRemoveNotAGridFile, language), {context.gridFilePath}),
+            LookupString(kNotAGridFileTitle, language), Icon::Critical, kRemoveNotAGridFile);
+        return Ending{ExitCode::FileProblem, "notAGridFile"};
+    }
+    return std::move(*gridFile);
 }
 
 bool WithoutTerminal(const CliDialogs& dialogs) {
@@ -81,65 +108,54 @@ bool WithoutTerminal(const CliDialogs& dialogs) {
 
 }  // namespace
 
-ExitCode RunRemove(const Invocation& invocation, Terminal& terminal, Language language) {
-    CliDialogs dialogs(terminal, language, {.yes = invocation.yes});
-    const std::optional<std::string> path =
-        ResolveExistingGridFile(invocation.file, dialogs, terminal, language);
-    if (!path) {
-        return ExitCode::FileProblem;
+ExitCode RunRemove(const Invocation& invocation, CommandReport& report) {
+    CliDialogs dialogs(report, {.yes = invocation.yes});
+    const GridFileChoice found = ResolveExistingGridFile(invocation.file, dialogs, report);
+    if (const Ending* ending = std::get_if<Ending>(&found)) {
+        return report.End(*ending);
     }
-    const CommandContext context{dialogs, language, CommandLineLocale(), *path};
-    std::optional<GridFile> gridFile;
-    try {
-        gridFile = MakeGridFileObj(*path);
-    } catch (const std::exception& error) {
-        ShowOkMessage(
-            context,
-            FillPlaceholders(LookupString(kRemoveFileUnreadable, language), {error.what()}),
-            LookupString(kCannotReadGridFileTitle, language), Icon::Critical);
-        return ExitCode::FileProblem;
+    const std::string& path = std::get<std::string>(found);
+    const CommandContext context = CliCommandContext(dialogs, report, path);
+    const std::variant<GridFile, Ending> read = ReadForRemove(context, report);
+    if (const Ending* ending = std::get_if<Ending>(&read)) {
+        return report.End(*ending);
     }
-    if (!gridFile) {
-        ShowOkMessage(context,
-                      FillPlaceholders(LookupString(kRemoveNotAGridFile, language), {*path}),
-                      LookupString(kNotAGridFileTitle, language), Icon::Critical);
-        return ExitCode::FileProblem;
+    const GridFile& gridFile = std::get<GridFile>(read);
+    const std::variant<std::size_t, Ending> chosen = ChosenPart(invocation, gridFile, path, report);
+    if (const Ending* ending = std::get_if<Ending>(&chosen)) {
+        return report.End(*ending);
     }
-    const std::optional<std::size_t> position =
-        ChosenPart(invocation, *gridFile, *path, terminal, language);
-    if (!position) {
-        return ExitCode::Refused;
-    }
+    const std::size_t position = std::get<std::size_t>(chosen);
     // The part as read; the command compares it again under the lock.
-    const Part shown = gridFile->Parts.Item(*position);
-    const CorrectionOutcome outcome = RemovePartAfterAsking(context, *position, shown);
-    const std::string number = std::to_string(*position);
+    const Part shown = gridFile.Parts.Item(position);
+    report.SetPart(position, shown.sName);
+    const CorrectionOutcome outcome = RemovePartAfterAsking(context, position, shown);
+    const std::string number = std::to_string(position);
     if (outcome == CorrectionOutcome::Done) {
-        Say(terminal, language, kCliRemoved, {*path, number, shown.sName});
+        report.Say(kCliRemoved, {path, number, shown.sName});
     } else if (outcome == CorrectionOutcome::Declined) {
-        Say(terminal, language,
-            WithoutTerminal(dialogs) ? kCliNotRemovedNoTerminal : kCliNotRemoved,
-            {*path, number, shown.sName});
+        report.Say(WithoutTerminal(dialogs) ? kCliNotRemovedNoTerminal : kCliNotRemoved,
+                   {path, number, shown.sName});
     }
-    return ExitCodeOf(outcome);
+    return report.End(EndingOf(outcome, false));
 }
 
-ExitCode RunRestore(const Invocation& invocation, Terminal& terminal, Language language) {
-    CliDialogs dialogs(terminal, language, {.yes = invocation.yes});
-    const std::optional<std::string> path =
-        ResolveGridFilePath(invocation.file, dialogs, terminal, language, "--file PATH");
-    if (!path) {
-        return ExitCode::FileProblem;
+ExitCode RunRestore(const Invocation& invocation, CommandReport& report) {
+    CliDialogs dialogs(report, {.yes = invocation.yes});
+    const GridFileChoice found =
+        ResolveGridFilePath(invocation.file, dialogs, report, "--file PATH");
+    if (const Ending* ending = std::get_if<Ending>(&found)) {
+        return report.End(*ending);
     }
+    const std::string& path = std::get<std::string>(found);
     const CorrectionOutcome outcome =
-        RestorePreviousGridFile(CommandContext{dialogs, language, CommandLineLocale(), *path});
+        RestorePreviousGridFile(CliCommandContext(dialogs, report, path));
     if (outcome == CorrectionOutcome::Done) {
-        Say(terminal, language, kCliRestored, {*path});
+        report.Say(kCliRestored, {path});
     } else if (outcome == CorrectionOutcome::Declined) {
-        Say(terminal, language,
-            WithoutTerminal(dialogs) ? kCliNotRestoredNoTerminal : kCliNotRestored, {*path});
+        report.Say(WithoutTerminal(dialogs) ? kCliNotRestoredNoTerminal : kCliNotRestored, {path});
     }
-    return ExitCodeOf(outcome);
+    return report.End(EndingOf(outcome, true));
 }
 
 }  // namespace zarvek::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace zarvek::cli {
 
 // The exit status of zarvek-grid, by cause, whatever text is shown.
@@ -11,6 +13,13 @@ enum class ExitCode : int {
                        // file known; any other failure that stopped the command
     NotConfirmed = 4,  // not written because the replace was not confirmed
     Busy = 5,          // another writer held the grid file for the whole wait; nothing written
+};
+
+// How a command ended: its exit status and the outcome's name for scripts ("written"), which
+// tells apart causes that share a status.
+struct Ending {
+    ExitCode code;
+    std::string_view outcome;
 };
 
 constexpr int ToInt(ExitCode code) {

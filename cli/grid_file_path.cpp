@@ -1,8 +1,6 @@
 #include "cli/grid_file_path.h"
 
-#include "cli/terminal_text.h"
 #include "form/armdata_folder.h"
-#include "form/placeholders.h"
 #include "platform/file_system.h"
 #include "storage/installation_folder.h"
 #include "strings/cli_string_ids.h"
@@ -10,36 +8,37 @@
 
 namespace zarvek::cli {
 
-std::optional<std::string> ResolveGridFilePath(const std::optional<std::string>& given,
-                                               CliDialogs& dialogs, Terminal& terminal,
-                                               Language language, std::string_view howToName) {
+GridFileChoice ResolveGridFilePath(const std::optional<std::string>& given, CliDialogs& dialogs,
+                                   CommandReport& report, std::string_view howToName) {
+    std::string path;
     if (given) {
-        return given;
+        path = *given;
+    } else {
+        // The warning is shown for every failure, not only for a missing key: the tool has no
+        // current folder to fall back on.
+        const ArmdataFolderLookup lookup = ReadArmdataFolder();
+        if (lookup.folder.empty()) {
+            dialogs.Ask(MissingRegistryEntryMessage());
+            report.Say(kCliNoInstalledFileKnown, {howToName});
+            return Ending{ExitCode::FileProblem, "noInstalledFileKnown"};
+        }
+        path = GridFilePathIn(lookup.folder);
     }
-    // The warning is printed for every failure, not only for a missing key: the tool has no
-    // current folder to fall back on.
-    const ArmdataFolderLookup lookup = ReadArmdataFolder();
-    if (!lookup.folder.empty()) {
-        return GridFilePathIn(lookup.folder);
-    }
-    dialogs.Ask(MissingRegistryEntryMessage());
-    terminal.Err(
-        Line(FillPlaceholders(LookupString(kCliNoInstalledFileKnown, language), {howToName})));
-    return std::nullopt;
+    report.SetFile(path);
+    return path;
 }
 
-std::optional<std::string> ResolveExistingGridFile(const std::optional<std::string>& given,
-                                                   CliDialogs& dialogs, Terminal& terminal,
-                                                   Language language) {
-    std::optional<std::string> path =
-        ResolveGridFilePath(given, dialogs, terminal, language, "PATH");
-    if (path && !PathExists(*path)) {
-        dialogs.Ask(Message{LookupString(kNoGridFileExists, language),
-                            LookupString(kInsufficientDataTitle, language), Buttons::Ok,
-                            Icon::Critical});
-        return std::nullopt;
+GridFileChoice ResolveExistingGridFile(const std::optional<std::string>& given, CliDialogs& dialogs,
+                                       CommandReport& report) {
+    GridFileChoice choice = ResolveGridFilePath(given, dialogs, report, "PATH");
+    const std::string* path = std::get_if<std::string>(&choice);
+    if (path != nullptr && !PathExists(*path)) {
+        dialogs.Ask(Message{LookupString(kNoGridFileExists, report.language()),
+                            LookupString(kInsufficientDataTitle, report.language()), Buttons::Ok,
+                            Icon::Critical, Answer::Ok, kNoGridFileExists});
+        return Ending{ExitCode::FileProblem, "noGridFile"};
     }
-    return path;
+    return choice;
 }
 
 }  // namespace zarvek::cli

@@ -83,29 +83,45 @@ JsonWriter& JsonWriter::Null() {
     return *this;
 }
 
+JsonWriter& JsonWriter::CloseInnerContainers() {
+    if (afterKey_) {
+        Null();
+    }
+    while (open_.size() > 1) {
+        Close(open_.back().closer);
+    }
+    return *this;
+}
+
+std::string JsonWriter::Take() {
+    std::string taken;
+    taken.swap(text_);
+    return taken;
+}
+
 void JsonWriter::BeforeValue() {
     if (afterKey_) {
         afterKey_ = false;
         return;
     }
-    if (!empty_.empty()) {
-        if (!empty_.back()) {
+    if (!open_.empty()) {
+        if (!open_.back().empty) {
             text_ += ',';
         }
-        empty_.back() = false;
+        open_.back().empty = false;
     }
 }
 
 void JsonWriter::Open(char bracket) {
     BeforeValue();
     text_ += bracket;
-    empty_.push_back(true);
+    open_.push_back(Container{bracket == '{' ? '}' : ']', true});
 }
 
 void JsonWriter::Close(char bracket) {
     text_ += bracket;
-    if (!empty_.empty()) {
-        empty_.pop_back();
+    if (!open_.empty()) {
+        open_.pop_back();
     }
 }
 

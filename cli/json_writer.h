@@ -24,15 +24,28 @@ class JsonWriter {
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
 
+    // Closes every object and array open inside the outermost one (a key still waiting for its
+    // value gets null), so that a run that failed half-way still ends its object well-formed.
+    JsonWriter& CloseInnerContainers();
+
+    // The text written since the last Take, handed over for output in pieces; whatever is open
+    // stays open.
+    std::string Take();
+
     const std::string& Text() const { return text_; }
 
   private:
+    struct Container {
+        char closer;  // '}' or ']'
+        bool empty;   // nothing written in it yet
+    };
+
     void BeforeValue();
     void Open(char bracket);
     void Close(char bracket);
 
     std::string text_;
-    std::vector<bool> empty_;  // for each open object or array: nothing written in it yet
+    std::vector<Container> open_;
     bool afterKey_ = false;
 };
 

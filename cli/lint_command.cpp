@@ -5,36 +5,45 @@
 #include "cli/grid_file_path.h"
 #include "cli/lint_output.h"
 #include "cli/lint_report.h"
-#include "platform/file_system.h"
 #include "storage/grid_file_io.h"
-#include "strings/string_ids.h"
 #include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
+namespace {
 
-ExitCode RunLint(const Invocation& invocation, Terminal& terminal, Language language) {
-    CliDialogs dialogs(terminal, language, {});
-    const std::optional<std::string> path =
-        ResolveExistingGridFile(invocation.file, dialogs, terminal, language);
-    if (!path) {
-        return ExitCode::FileProblem;
+Ending ShowUnreadable(CliDialogs& dialogs, CommandReport& report, const std::exception& error) {
+    dialogs.Ask(Message{error.what(), LookupString(kCannotReadGridFileTitle, report.language()),
+                        Buttons::Ok, Icon::Critical});
+    return Ending{ExitCode::FileProblem, "readFailed"};
+}
+
+}  // namespace
+
+ExitCode RunLint(const Invocation& invocation, CommandReport& report) {
+    CliDialogs dialogs(report, {});
+    const GridFileChoice found = ResolveExistingGridFile(invocation.file, dialogs, report);
+    if (const Ending* ending = std::get_if<Ending>(&found)) {
+        return report.End(*ending);
     }
+    const std::string& path = std::get<std::string>(found);
     std::optional<GridFile> gridFile;
     try {
-        gridFile = MakeGridFileObj(*path);
+        gridFile = MakeGridFileObj(path);
+    } catch (const GridFileLineError& error) {
+        report.SetLine(error.line());
+        return report.End(ShowUnreadable(dialogs, report, error));
     } catch (const std::exception& error) {
-        dialogs.Ask(Message{error.what(), LookupString(kCannotReadGridFileTitle, language),
-                            Buttons::Ok, Icon::Critical});
-        return ExitCode::FileProblem;
+        return report.End(ShowUnreadable(dialogs, report, error));
     }
-    const LintReport report = gridFile ? LintGridFile(*gridFile) : LintNotAGridFile();
-    if (invocation.json) {
-        terminal.Out(LintJson(report, *path, language));
+    const LintReport lint = gridFile ? LintGridFile(*gridFile) : LintNotAGridFile();
+    if (report.json()) {
+        WriteLintJson(lint, report.language(), report.Members(), [&] { report.FlushWhenLarge(); });
     } else {
-        WriteLintText(report, *path, language,
-                      [&](std::string_view piece) { terminal.Out(piece); });
+        WriteLintText(lint, path, report.language(),
+                      [&](std::string_view piece) { report.terminal().Out(piece); });
     }
-    return report.problems.empty() ? ExitCode::Done : ExitCode::Refused;
+    return report.End(lint.problems.empty() ? Ending{ExitCode::Done, "noProblems"}
+                                            : Ending{ExitCode::Refused, "problemsFound"});
 }
 
 }  // namespace zarvek::cli

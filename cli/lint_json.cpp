@@ -40,7 +40,7 @@ void WriteHeader(JsonWriter& json, const LintReport& report) {
     json.EndObject();
 }
 
-void WriteParts(JsonWriter& json, const LintReport& report) {
+void WriteParts(JsonWriter& json, const LintReport& report, const std::function<void()>& flush) {
     json.Key("parts").BeginArray();
     for (std::size_t i = 0; i < report.parts.size(); ++i) {
         const LintPart& part = report.parts[i];
@@ -55,11 +55,13 @@ void WriteParts(JsonWriter& json, const LintReport& report) {
             NumberOrNull(json, SeatLengthJson(length));
         }
         json.EndArray().EndObject();
+        flush();
     }
     json.EndArray();
 }
 
-void WriteProblems(JsonWriter& json, const LintReport& report, Language language) {
+void WriteProblems(JsonWriter& json, const LintReport& report, Language language,
+                   const std::function<void()>& flush) {
     json.Key("problems").BeginArray();
     for (const LintProblem& problem : report.problems) {
         json.BeginObject().Key("kind").String(KindName(problem.kind));
@@ -71,22 +73,21 @@ void WriteProblems(JsonWriter& json, const LintReport& report, Language language
             NumberOrNull(json, DirectionLengthJson(problem.length));
         }
         json.Key("message").String(ProblemText(problem, report, language)).EndObject();
+        flush();
     }
     json.EndArray();
 }
 
 }  // namespace
 
-std::string LintJson(const LintReport& report, const std::string& path, Language language) {
-    JsonWriter json;
-    json.BeginObject().Key("file").String(path).Key("gridFile").Bool(report.isGridFile);
+void WriteLintJson(const LintReport& report, Language language, JsonWriter& json,
+                   const std::function<void()>& flush) {
+    json.Key("gridFile").Bool(report.isGridFile);
     WriteHeader(json, report);
     json.Key("partsFound").Integer(static_cast<long long>(report.parts.size()));
-    WriteParts(json, report);
+    WriteParts(json, report, flush);
     json.Key("problemCount").Integer(static_cast<long long>(report.problems.size()));
-    WriteProblems(json, report, language);
-    json.EndObject();
-    return json.Text() + "\n";
+    WriteProblems(json, report, language, flush);
 }
 
 }  // namespace zarvek::cli

@@ -7,23 +7,26 @@
 
 namespace zarvek::cli {
 
-// The exit status for how Check Pattern ended: Done for a pass (also with the spread accepted),
-// Refused for every check that failed (a blank field, a direction that is no vector, lengths,
-// rotation, a spread not accepted), Usage for a value that is not a number (the command line's
-// own check lets none through), FileProblem for an unexpected failure.
-ExitCode ExitCodeOf(CheckOutcome outcome);
+// How the form's commands end for the tool: the exit status by cause, and the outcome's name
+// for scripts (the enumerator's name in lower camel case, "lengthsTooAlike", except where noted).
 
-// The exit status for how Make or Add ended: Done when written, NotConfirmed when the replace
-// was declined, Refused for the probe diameter, redundant lengths and a full grid file,
-// FileProblem for a missing, unreadable or unwritable grid file, one that is no grid file and
-// an unexpected failure, Usage for an entry that is not a number, Busy when another writer held
-// the grid file's lock for the whole wait.
-ExitCode ExitCodeOf(WriteCommandOutcome outcome);
+// Check Pattern: Done for a pass (also with the spread accepted), Refused for every check that
+// failed (a blank field, a direction that is no vector, lengths, rotation, a spread not
+// accepted), Usage for a value that is not a number (the command line's own check lets none
+// through), FileProblem for an unexpected failure.
+Ending EndingOf(CheckOutcome outcome);
 
-// The exit status for how remove or restore ended, by the same causes: Done when done,
-// NotConfirmed when declined, Refused when the part is no longer where it was or the backup was
-// replaced meanwhile, FileProblem for a file or backup that is missing, unreadable, no grid file
-// or unwritable, Busy when another writer held the lock for the whole wait.
-ExitCode ExitCodeOf(CorrectionOutcome outcome);
+// Make or Add: Done when written, NotConfirmed when the replace was declined, Refused for the
+// probe diameter, redundant lengths, a full grid file and a name the file cannot hold,
+// FileProblem for a missing ("noGridFile"), unreadable or unwritable grid file, one that is no
+// grid file and an unexpected failure, Usage for an entry that is not a number, Busy when another
+// writer held the grid file's lock for the whole wait.
+Ending EndingOf(WriteCommandOutcome outcome);
+
+// remove or restore, by the same causes: Done ("removed", "restored"), NotConfirmed when declined,
+// Refused when the part is no longer where it was or the backup was replaced meanwhile,
+// FileProblem for a file or backup that is missing, unreadable, no grid file or unwritable, Busy
+// when another writer held the lock for the whole wait.
+Ending EndingOf(CorrectionOutcome outcome, bool restore);
 
 }  // namespace zarvek::cli

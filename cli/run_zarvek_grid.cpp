@@ -1,8 +1,10 @@
 #include "cli/run_zarvek_grid.h"
 
 #include <exception>
+#include <optional>
 
 #include "cli/arguments.h"
+#include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "form/placeholders.h"
@@ -25,32 +27,59 @@ std::string Filled(std::string_view text, const std::vector<std::string>& args) 
     return filled;
 }
 
-ExitCode ReportUsageError(const UsageError& error, Terminal& terminal, Language language) {
-    terminal.Err(Line("zarvek-grid: " + Filled(LookupString(error.text, language), error.args)) +
-                 Line(LookupString(kCliUsageHint, language)));
+ExitCode ReportUsageError(const std::vector<std::string>& words, const UsageError& error,
+                          Terminal& terminal, Language language) {
+    const bool json = AsksForJson(words);
+    CommandReport report(json ? std::optional(words[0]) : std::nullopt, false, terminal, language,
+                         json);
+    std::string text = Filled(LookupString(error.text, language), error.args);
+    // A person is pointed to the help on the same line; a script reads the reason alone.
+    if (!json) {
+        text += " " + LookupString(kCliUsageHint, language);
+    }
+    report.Say(error.text, text);
+    return report.End({ExitCode::Usage, "usageError"});
+}
+
+ExitCode RunCommand(const Invocation& invocation, CommandReport& report) {
+    switch (invocation.command) {
+        case Command::Check:
+            return RunCheck(invocation, report);
+        case Command::Make:
+        case Command::Add:
+            return RunWrite(invocation, report);
+        case Command::Remove:
+            return RunRemove(invocation, report);
+        case Command::Restore:
+            return RunRestore(invocation, report);
+        case Command::Show:
+            return RunShow(invocation, report);
+        case Command::Lint:
+            return RunLint(invocation, report);
+        case Command::Help:
+        case Command::Version:
+            break;
+    }
     return ExitCode::Usage;
 }
 
 ExitCode Run(const Invocation& invocation, Terminal& terminal, Language language) {
-    switch (invocation.command) {
-        case Command::Help:
-            terminal.Out(LookupString(kCliHelp, language));
-            return ExitCode::Done;
-        case Command::Check:
-            return RunCheck(invocation, terminal, language);
-        case Command::Make:
-        case Command::Add:
-            return RunWrite(invocation, terminal, language);
-        case Command::Remove:
-            return RunRemove(invocation, terminal, language);
-        case Command::Restore:
-            return RunRestore(invocation, terminal, language);
-        case Command::Show:
-            return RunShow(invocation, terminal, language);
-        case Command::Lint:
-            return RunLint(invocation, terminal, language);
+    if (invocation.command == Command::Help) {
+        terminal.Out(LookupString(kCliHelp, language));
+        return ExitCode::Done;
     }
-    return ExitCode::Usage;
+    if (invocation.command == Command::Version) {
+        terminal.Out(std::string("zarvek-grid ") + ZARVEK_VERSION + "\n");
+        return ExitCode::Done;
+    }
+    CommandReport report(CommandWord(invocation.command), invocation.command != Command::Check,
+                         terminal, language, invocation.json);
+    try {
+        return RunCommand(invocation, report);
+    } catch (const std::exception& error) {
+        report.Say(kCliUnknownFailure, {error.what()});
+        return report.End({ExitCode::FileProblem, "failed"});
+    }
 }
 
 }  // namespace
@@ -60,12 +89,13 @@ int RunZarvekGrid(const std::vector<std::string>& words, Terminal& terminal, Lan
     try {
         const auto parsed = ParseArguments(words);
         if (const auto* error = std::get_if<UsageError>(&parsed)) {
-            return ToInt(ReportUsageError(*error, terminal, language));
+            return ToInt(ReportUsageError(words, *error, terminal, language));
         }
         code = Run(std::get<Invocation>(parsed), terminal, language);
     } catch (const std::exception& error) {
-        terminal.Err(
-            Line(FillPlaceholders(LookupString(kCliUnknownFailure, language), {error.what()})));
+        terminal.Err(MessageLine(
+            "zarvek-grid",
+            FillPlaceholders(LookupString(kCliUnknownFailure, language), {error.what()})));
         return ToInt(ExitCode::FileProblem);
     }
     if (!terminal.Finish()) {

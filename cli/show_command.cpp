@@ -1,10 +1,11 @@
+#include <exception>
+
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
 #include "cli/grid_file_path.h"
 #include "form/placeholders.h"
 #include "platform/file_system.h"
 #include "storage/text_lines.h"
-#include "strings/string_ids.h"
 #include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
@@ -28,26 +29,38 @@ void PrintLines(TextLines& lines, Terminal& terminal) {
     terminal.Out(piece);
 }
 
+// The same lines as the members "lines" of the report's JSON object, in pieces too.
+void WriteLines(TextLines& lines, CommandReport& report) {
+    JsonWriter& json = report.Members().Key("lines").BeginArray();
+    while (const auto line = lines.Next()) {
+        json.String(*line);
+        report.FlushWhenLarge();
+    }
+    json.EndArray();
+}
+
 }  // namespace
 
-ExitCode RunShow(const Invocation& invocation, Terminal& terminal, Language language) {
-    CliDialogs dialogs(terminal, language, {});
-    const std::optional<std::string> path =
-        ResolveExistingGridFile(invocation.file, dialogs, terminal, language);
-    if (!path) {
-        return ExitCode::FileProblem;
+ExitCode RunShow(const Invocation& invocation, CommandReport& report) {
+    CliDialogs dialogs(report, {});
+    const GridFileChoice found = ResolveExistingGridFile(invocation.file, dialogs, report);
+    if (const Ending* ending = std::get_if<Ending>(&found)) {
+        return report.End(*ending);
     }
+    const std::string& path = std::get<std::string>(found);
     try {
-        FileReader file(*path);
+        FileReader file(path);
         TextLines lines(file);
-        PrintLines(lines, terminal);
-    } catch (const FileSystemError& error) {
-        dialogs.Ask(Message{
-            FillPlaceholders(LookupString(kFileCannotBeShown, language), {*path, error.what()}),
-            LookupString(kCannotOpenFileTitle, language), Buttons::Ok, Icon::Critical});
-        return ExitCode::FileProblem;
+        report.json() ? WriteLines(lines, report) : PrintLines(lines, report.terminal());
+    } catch (const std::exception& error) {
+        // For a script the lines read so far stay in the object, which End closes.
+        dialogs.Ask(Message{FillPlaceholders(LookupString(kFileCannotBeShown, report.language()),
+                                             {path, error.what()}),
+                            LookupString(kCannotOpenFileTitle, report.language()), Buttons::Ok,
+                            Icon::Critical, Answer::Ok, kFileCannotBeShown});
+        return report.End({ExitCode::FileProblem, "readFailed"});
     }
-    return ExitCode::Done;
+    return report.End({ExitCode::Done, "shown"});
 }
 
 }  // namespace zarvek::cli

@@ -1,6 +1,13 @@
 #include "cli/terminal_text.h"
 
 namespace zarvek::cli {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}  // namespace
 
 std::string WithNewlines(std::string_view text) {
     std::string lines;
@@ -18,14 +25,35 @@ std::string WithNewlines(std::string_view text) {
     return lines;
 }
 
-std::string MessageLines(const Message& message) {
-    std::string lines = message.title;
-    if (!lines.empty()) {
-        // "Redundant Lengths! More Than Two ...", but "Length Check: The Length ..."
-        const char last = lines.back();
-        lines += last == '!' || last == '?' || last == '.' || last == ':' ? " " : ": ";
+std::string OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (!IsBlank(text[at])) {
+            line.push_back(text[at++]);
+            continue;
+        }
+        const std::size_t start = at;
+        bool folds = false;
+        while (at < text.size() && IsBlank(text[at])) {
+            folds = folds || text[at] != ' ';
+            ++at;
+        }
+        if (start == 0 || at == text.size()) {
+            continue;
+        }
+        line.append(folds ? std::string_view(" ") : text.substr(start, at - start));
     }
-    return Line(lines + WithNewlines(message.prompt));
+    return line;
+}
+
+std::string MessageLine(std::string_view title, std::string_view text) {
+    std::string line(title);
+    line += ": ";
+    line += OneLine(text);
+    line += '\n';
+    return line;
 }
 
 std::string Line(std::string_view text) {

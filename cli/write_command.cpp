@@ -1,65 +1,60 @@
+#include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
 #include "cli/command_line_number.h"
 #include "cli/commands.h"
 #include "cli/grid_file_path.h"
 #include "cli/outcome_exit_codes.h"
 #include "cli/seat_entry.h"
-#include "cli/terminal_text.h"
 #include "form/check_pattern.h"
-#include "form/placeholders.h"
 #include "form/write_commands.h"
 #include "strings/cli_string_ids.h"
 
 namespace zarvek::cli {
 namespace {
 
-void Say(Terminal& terminal, Language language, CliStringId id, const std::string& path) {
-    terminal.Err(Line(FillPlaceholders(LookupString(id, language), {path})));
-}
-
 // After the write: what became of the file, when the commands themselves say nothing.
-void ReportEnding(WriteCommandOutcome outcome, const CliDialogs& dialogs, Terminal& terminal,
-                  Language language, const std::string& path) {
+void ReportEnding(WriteCommandOutcome outcome, const CliDialogs& dialogs, CommandReport& report,
+                  const std::string& path) {
     if (outcome == WriteCommandOutcome::Written) {
-        Say(terminal, language, kCliWritten, path);
+        report.Say(kCliWritten, {path});
     } else if (outcome == WriteCommandOutcome::Declined) {
-        Say(terminal, language,
-            dialogs.confirmation() == CliDialogs::Confirmation::NoTerminal
-                ? kCliNotReplacedNoTerminal
-                : kCliNotReplaced,
-            path);
+        report.Say(dialogs.confirmation() == CliDialogs::Confirmation::NoTerminal
+                       ? kCliNotReplacedNoTerminal
+                       : kCliNotReplaced,
+                   {path});
     }
 }
 
 }  // namespace
 
-ExitCode RunWrite(const Invocation& invocation, Terminal& terminal, Language language) {
-    CliDialogs dialogs(terminal, language,
-                       {.yes = invocation.yes, .acceptSpread = invocation.acceptSpread});
-    const std::optional<std::string> path =
-        ResolveGridFilePath(invocation.file, dialogs, terminal, language, "--file PATH");
-    if (!path) {
-        return ExitCode::FileProblem;
+ExitCode RunWrite(const Invocation& invocation, CommandReport& report) {
+    CliDialogs dialogs(report, {.yes = invocation.yes, .acceptSpread = invocation.acceptSpread});
+    const GridFileChoice found =
+        ResolveGridFilePath(invocation.file, dialogs, report, "--file PATH");
+    if (const Ending* ending = std::get_if<Ending>(&found)) {
+        return report.End(*ending);
     }
+    const std::string& path = std::get<std::string>(found);
 
     FormModel form(dialogs);
     TypeIntoForm(form, invocation, true, CommandLineLocale());
-    const CommandContext context{dialogs, language, CommandLineLocale(), *path};
+    CommandContext context = CliCommandContext(dialogs, report, path);
+    context.partWritten = [&](std::size_t number) { report.SetPart(number, invocation.name); };
     const CheckOutcome check = CheckPattern(form, context, AllFields());
     if (!IsPass(check)) {
-        return ExitCodeOf(check);
+        return report.End(EndingOf(check));
     }
     // The writer would refuse it too, but as a failure to write; it is the entry that is wrong.
     if (invocation.name.find_first_of("\r\n") != std::string::npos) {
-        terminal.Err(Line(LookupString(kCliNameHasLineBreak, language)));
-        return ExitCode::Refused;
+        report.Say(kCliNameHasLineBreak, {});
+        return report.End({ExitCode::Refused, "nameHasLineBreak"});
     }
 
     const WriteCommandOutcome outcome = invocation.command == Command::Make
                                             ? MakeGridFile(form, context)
                                             : AddToGridFile(form, context);
-    ReportEnding(outcome, dialogs, terminal, language, *path);
-    return ExitCodeOf(outcome);
+    ReportEnding(outcome, dialogs, report, path);
+    return report.End(EndingOf(outcome));
 }
 
 }  // namespace zarvek::cli

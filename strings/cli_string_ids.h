@@ -2,8 +2,9 @@
 
 namespace zarvek {
 
-// Ids of the command-line tool's own texts (1150 to 1199, English and German). Texts with "%1",
-// "%2", ... take arguments through FillPlaceholders (form/placeholders.h).
+// Ids of the command-line tool's own texts (1150 to 1199, continued from 1300 to 1349; English and
+// German). Texts with "%1", "%2", ... take arguments through FillPlaceholders
+// (form/placeholders.h).
 enum CliStringId : int {
     kCliHelp = 1150,                   //
     kCliUsageHint = 1151,              //
@@ -52,6 +53,8 @@ enum CliStringId : int {
     kCliNoPartNumber = 1194,           // %1 the path, %2 the parts it holds, %3 the number asked
     kCliPartNotANumber = 1195,         // %1 the text
     kCliPartOrName = 1196,             //
+    kCliWaitingForLock = 1197,         // %1 the path, %2 the seconds it waits at most
+    kCliFileNamed = 1300,                  // %1 the path
 };
 
 }  // namespace zarvek

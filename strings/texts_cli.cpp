@@ -18,8 +18,10 @@ constexpr std::array kCliTexts = {
               "  zarvek-grid remove (--part N | --name NAME) [--file PATH] [--yes]\n"
               "  zarvek-grid restore [--file PATH] [--yes]\n"
               "  zarvek-grid show  [PATH | --file PATH]\n"
-              "  zarvek-grid lint  [PATH | --file PATH] [--json]\n"
+              "  zarvek-grid lint  [PATH | --file PATH]\n"
+              "  zarvek-grid --help | --version\n"
               "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n"
+              "Every command also takes --json.\n"
               "\n"
               "Commands:\n"
               "  check    Check the pattern of the three seats. On a pass, print the seat\n"
@@ -44,16 +46,20 @@ constexpr std::array kCliTexts = {
               "  --yes             Replace an existing grid file, remove or restore without\n"
               "                    asking.\n"
               "  --accept-spread   Accept a pattern whose spread is too narrow.\n"
-              "  --json            lint: print the report as one JSON object.\n"
+              "  --json            Print one JSON object on standard output for every\n"
+              "                    outcome, errors included, instead of messages on\n"
+              "                    standard error.\n"
               "  --help            Print this help.\n"
+              "  --version         Print the version.\n"
               "show and lint take PATH alone or after --file; without it they read the\n"
               "installed Gridfile.dat. The word after an option is always its value.\n"
               "\n"
               "Exit codes:\n"
               "  0  done (lint: no problem found)\n"
               "  1  refused by a rule (pattern check, empty field, probe diameter, redundant\n"
-              "     lengths, line break in the name, grid file full; remove: no such part, a\n"
-              "     name of several parts, the file changed meanwhile); lint: problems found\n"
+              "     lengths, a line break or a character the file cannot hold in the name,\n"
+              "     grid file full; remove: no such part, a name of several parts, the file\n"
+              "     changed meanwhile); lint: problems found\n"
               "  2  usage error\n"
               "  3  grid file or its backup missing or not readable, parsable or writable, or\n"
               "     no installed grid file known\n"
@@ -68,8 +74,10 @@ constexpr std::array kCliTexts = {
               "  zarvek-grid remove (--part N | --name NAME) [--file PATH] [--yes]\n"
               "  zarvek-grid restore [--file PATH] [--yes]\n"
               "  zarvek-grid show  [PATH | --file PATH]\n"
-              "  zarvek-grid lint  [PATH | --file PATH] [--json]\n"
+              "  zarvek-grid lint  [PATH | --file PATH]\n"
+              "  zarvek-grid --help | --version\n"
               "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n"
+              "Jeder Befehl nimmt auch --json.\n"
               "\n"
               "Befehle:\n"
               "  check    Prüft die Anordnung der drei Punkte. Ist sie gut, werden die\n"
@@ -101,17 +109,21 @@ constexpr std::array kCliTexts = {
               "  --yes             Eine bestehende Zarvek Datei ohne Rückfrage ersetzen,\n"
               "                    ein Werkstück entfernen oder wiederherstellen.\n"
               "  --accept-spread   Eine Anordnung mit zu geringem Abstand annehmen.\n"
-              "  --json            lint: den Bericht als ein JSON-Objekt ausgeben.\n"
+              "  --json            Für jeden Ausgang, auch Fehler, ein JSON-Objekt auf der\n"
+              "                    Standardausgabe ausgeben statt Meldungen auf der\n"
+              "                    Standardfehlerausgabe.\n"
               "  --help            Diese Hilfe ausgeben.\n"
+              "  --version         Die Version ausgeben.\n"
               "show und lint nehmen PATH allein oder nach --file; ohne PATH lesen sie die\n"
               "installierte Gridfile.dat. Das Wort nach einer Option ist immer ihr Wert.\n"
               "\n"
               "Rückgabewerte:\n"
               "  0  erledigt (lint: kein Problem gefunden)\n"
               "  1  von einer Regel abgelehnt (Prüfung der Anordnung, leeres Feld,\n"
-              "     Tasterdurchmesser, überbestimmte Längen, Zeilenumbruch im Namen, Zarvek\n"
-              "     Datei voll; remove: kein solches Werkstück, ein Name mehrerer Werkstücke,\n"
-              "     die Datei wurde inzwischen verändert); lint: Probleme gefunden\n"
+              "     Tasterdurchmesser, überbestimmte Längen, ein Zeilenumbruch oder ein\n"
+              "     Zeichen im Namen, das die Datei nicht aufnehmen kann, Zarvek Datei voll;\n"
+              "     remove: kein solches Werkstück, ein Name mehrerer Werkstücke, die Datei\n"
+              "     wurde inzwischen verändert); lint: Probleme gefunden\n"
               "  2  falscher Aufruf\n"
               "  3  Zarvek Datei oder ihre Sicherung fehlt oder ist nicht lesbar, nicht\n"
               "     auswertbar oder nicht schreibbar, oder keine installierte Zarvek Datei\n"
@@ -238,11 +250,15 @@ constexpr std::array kCliTexts = {
               "ohne Vorzeichen."},
     TextEntry{1196, "remove needs either --part N or --name NAME, one of the two.",
               "remove braucht entweder --part N oder --name NAME, eines von beiden."},
+    TextEntry{1197, "Waiting for %1, held by another writer; giving up after %2 seconds.",
+              "Warte auf %1, von einem anderen Programm belegt; Abbruch nach %2 Sekunden."},
+    // 1150 to 1199 are taken; the tool's texts go on from 1300.
+    TextEntry{1300, "(file: %1)", "(Datei: %1)"},
 };
 
 }  // namespace
 
-// Texts of the command-line tool, ids 1150 to 1199.
+// Texts of the command-line tool, ids 1150 to 1199 and 1300 to 1349.
 std::span<const TextEntry> CliTexts() {
     return kCliTexts;
 }

@@ -6,34 +6,13 @@
 #include <ostream>
 #include <string>
 
+#include "fake_terminal.h"
 #include "strings/string_ids.h"
 
 namespace zarvek::cli {
 namespace {
 
-// A terminal in memory: records what is written, answers from typed lines.
-class FakeTerminal final : public Terminal {
-  public:
-    void Out(std::string_view text) override { out += text; }
-    void Err(std::string_view text) override { err += text; }
-    bool Interactive() override { return interactive; }
-    std::optional<std::string> ReadLine() override {
-        ++reads;
-        if (typed.empty()) {
-            return std::nullopt;
-        }
-        std::string line = typed.front();
-        typed.pop_front();
-        return line;
-    }
-    bool Finish() override { return true; }
-
-    bool interactive = false;
-    std::deque<std::string> typed;
-    std::string out;
-    std::string err;
-    int reads = 0;
-};
+using testing_support::FakeTerminal;
 
 Message ReplacePrompt(Language language) {
     return Message{LookupString(kReplaceInstalledGridFile, language),
@@ -59,7 +38,8 @@ TEST_P(ReplaceAnswers, AnsweredAsTheFlagsAndTheTerminalSay) {
     FakeTerminal terminal;
     terminal.interactive = GetParam().interactive;
     terminal.typed = GetParam().typed;
-    CliDialogs dialogs(terminal, Language::English, {.yes = GetParam().yesFlag});
+    CommandReport report("make", true, terminal, Language::English, false);
+    CliDialogs dialogs(report, {.yes = GetParam().yesFlag});
     EXPECT_EQ(dialogs.Ask(ReplacePrompt(Language::English)), GetParam().answer);
     EXPECT_EQ(dialogs.confirmation(), GetParam().replace);
     // Only a person at a terminal is asked.
@@ -88,7 +68,8 @@ TEST(CliDialogs, GermanReplaceQuestionOffersJaNein) {
     FakeTerminal terminal;
     terminal.interactive = true;
     terminal.typed = {"ja"};
-    CliDialogs dialogs(terminal, Language::German, {});
+    CommandReport report("make", true, terminal, Language::German, false);
+    CliDialogs dialogs(report, {});
     EXPECT_EQ(dialogs.Ask(ReplacePrompt(Language::German)), Answer::Yes);
     EXPECT_EQ(terminal.err, "Möchten Sie die bestehende Zarvek Datei ersetzen ? [j/N] ");
 }
@@ -100,30 +81,44 @@ TEST(CliDialogs, SpreadVerdictIsPrintedWithoutTheQuestion) {
                          Buttons::YesNoCancel, Icon::None, Answer::Yes};
     for (const bool accept : {false, true}) {
         FakeTerminal terminal;
-        CliDialogs dialogs(terminal, Language::English, {.acceptSpread = accept});
+        CommandReport report("check", false, terminal, Language::English, false);
+        CliDialogs dialogs(report, {.acceptSpread = accept});
         EXPECT_EQ(dialogs.Ask(spread), accept ? Answer::Yes : Answer::No);
         EXPECT_EQ(terminal.err,
                   "Insufficient Spread: The Distance Between Point 3 and a Line Between Points 1 "
                   "and 2 is Too Narrow\n" +
-                      std::string(accept ? "Accepted with --accept-spread.\n"
-                                         : "Not accepted; --accept-spread accepts this pattern "
-                                           "anyway.\n"));
+                      std::string(accept ? "zarvek-grid: Accepted with --accept-spread.\n"
+                                         : "zarvek-grid: Not accepted; --accept-spread accepts "
+                                           "this pattern anyway.\n"));
     }
 }
 
-TEST(CliDialogs, MessageLineEndsBecomeNewlines) {
-    FakeTerminal terminal;
-    CliDialogs dialogs(terminal, Language::English, {});
-    EXPECT_EQ(dialogs.Ask(Message{"one\r\ntwo\rthree", "Title", Buttons::Ok, Icon::Critical}),
-              Answer::Ok);
-    EXPECT_EQ(dialogs.Ask(Message{"no title", "", Buttons::Ok, Icon::Information}), Answer::Ok);
-    EXPECT_EQ(terminal.err, "Title: one\ntwo\nthree\nno title\n");
+// A script splits a message at its first ": "; the table's CR LF and tab would split it in lines.
+TEST(CliDialogs, EveryMessageIsOneLineTitleColonText) {
+    const struct {
+        const char* prompt;
+        const char* title;
+        const char* line;
+    } cases[] = {
+        {"Entered. \t\r\nThe Probe", "Different!", "Different!: Entered. The Probe\n"},
+        {"one\rtwo\nthree\t", "Title", "Title: one two three\n"},
+        {"Exists!  Make \"A  B\"", "Data!", "Data!: Exists!  Make \"A  B\"\n"},
+        {"no title", "", "Zarvek File Wizard: no title\n"},
+    };
+    for (const auto& c : cases) {
+        FakeTerminal terminal;
+        CommandReport report("add", true, terminal, Language::English, false);
+        CliDialogs dialogs(report, {});
+        EXPECT_EQ(dialogs.Ask(Message{c.prompt, c.title, Buttons::Ok, Icon::Critical}), Answer::Ok);
+        EXPECT_EQ(terminal.err, c.line);
+    }
 }
 
 TEST(CliDialogs, UnknownQuestionIsAnsweredWithTheSafeChoice) {
     FakeTerminal terminal;
     terminal.interactive = true;
-    CliDialogs dialogs(terminal, Language::English, {.yes = true, .acceptSpread = true});
+    CommandReport report("make", true, terminal, Language::English, false);
+    CliDialogs dialogs(report, {.yes = true, .acceptSpread = true});
     EXPECT_EQ(dialogs.Ask(Message{"Delete everything?", "Really", Buttons::YesNo}), Answer::No);
     EXPECT_EQ(dialogs.Ask(Message{"Go on?", "Really", Buttons::YesNoCancel}), Answer::Cancel);
     EXPECT_EQ(terminal.reads, 0);

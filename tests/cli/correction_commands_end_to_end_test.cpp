@@ -31,8 +31,8 @@ TEST_F(RemoveAndRestoreCommands, RemoveThenRestoreWriteTheExpectedBytesAndPushEa
     WriteBytes(Grid(), TestData("cli_add_expected.dat"));
     const auto removed = Run(On({"remove", "--name", "Bügel rechts ", "--yes"}));
     ASSERT_EQ(removed.exitCode, 0) << removed.err;
-    EXPECT_EQ(removed.err,
-              "Part 2 \"Bügel rechts \" was removed from the grid file " + Grid() + ".\n");
+    EXPECT_EQ(removed.err, "zarvek-grid: Part 2 \"Bügel rechts \" was removed from the grid file " +
+                               Grid() + ".\n");
     EXPECT_EQ(ReadBytes(Grid()), TestData("cli_make_expected.dat"));
     const auto restored = Run(On({"restore", "--yes"}));
     ASSERT_EQ(restored.exitCode, 0) << restored.err;

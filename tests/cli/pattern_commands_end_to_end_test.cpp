@@ -98,19 +98,23 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NarrowSpreadNotAccepted",
                 {"check", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "0,50,0,0,0,1"},
                 "Insufficient Spread: The Distance Between Point 3 and a Line Between Points 1 "
-                "and 2 is Too Narrow\nNot accepted; --accept-spread accepts this pattern anyway."},
+                "and 2 is Too Narrow\nzarvek-grid: Not accepted; --accept-spread accepts this "
+                "pattern anyway."},
         Refusal{"NarrowSpreadNotAcceptedByMake",
                 {"make", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "0,50,0,0,0,1",
                  "--probe", "6", "--name", "A"},
                 "--accept-spread accepts"},
         Refusal{"EmptyName", Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", ""}),
-                "Insufficient Data! All Text Boxes Must be Filled In"},
+                "Insufficient Data!: All Text Boxes Must be Filled In"},
         Refusal{"EmptyProbeDiameter",
                 Join(Join({"add"}, PassingSeats()), {"--probe", "", "--name", "A"}),
-                "Insufficient Data! All Text Boxes Must be Filled In"},
+                "Insufficient Data!: All Text Boxes Must be Filled In"},
         Refusal{"NameWithLineBreak",
                 Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", "A\nB"}),
-                "The part name contains a line break"}),
+                "The part name contains a line break"},
+        Refusal{"NameTheFileCannotHold",
+                Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", "Bracket Ω"}),
+                "Part Name Not Possible: The part name holds \"Ω\" (U+03A9), which"}),
     [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(PatternCommands, AcceptedSpreadPassesWithTheVerdictShown) {
@@ -118,7 +122,7 @@ TEST_F(PatternCommands, AcceptedSpreadPassesWithTheVerdictShown) {
                              "0,50,0,0,0,1", "--accept-spread"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(result.out, "Pattern is Good!"));
-    EXPECT_TRUE(Contains(result.err, "Too Narrow\nAccepted with --accept-spread."));
+    EXPECT_TRUE(Contains(result.err, "Too Narrow\nzarvek-grid: Accepted with --accept-spread."));
 }
 
 TEST_F(PatternCommands, AddTestsTheDiameterBeforeTheLengths) {
@@ -129,15 +133,16 @@ TEST_F(PatternCommands, AddTestsTheDiameterBeforeTheLengths) {
     const auto diameter = Run(Join(Add(otherDiameter), {"--yes"}));
     EXPECT_EQ(diameter.exitCode, 1);
     EXPECT_TRUE(Contains(diameter.err,
-                         "Different Probe Diameters! The Probe Diameter in the "
-                         "Zarvek File is Different than the one Entered."));
-    EXPECT_TRUE(Contains(diameter.err, "Needs to be:6.350000\n"));
+                         "Different Probe Diameters!: The Probe Diameter in the Zarvek File is "
+                         "Different than the one Entered. The Probe Diameter for the New Part "
+                         "Needs to be:6.350000\n"))
+        << diameter.err;
     EXPECT_FALSE(Contains(diameter.err, "More Than Two"));
 
     const auto lengths = Run(Join(Add(kPartOne), {"--yes"}));
     EXPECT_EQ(lengths.exitCode, 1);
     EXPECT_TRUE(Contains(lengths.err,
-                         "Redundant Lengths! More Than Two of the Lengths Match "
+                         "Redundant Lengths!: More Than Two of the Lengths Match "
                          "Lengths Already in the GridFile"));
     EXPECT_FALSE(Contains(lengths.err, "Different Probe Diameters"));
     EXPECT_EQ(ReadBytes(Grid()), before);
@@ -277,7 +282,7 @@ TEST_F(PatternCommands, NoInstalledFolderWritesNothingInTheCurrentFolder) {
         Run(Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", "A"}), settings);
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_TRUE(Contains(result.err,
-                         "Error: ERROR: Cannot Find Registry Entry For Active Armdata Folder!\n"
+                         "Error: ERROR: Cannot Find Registry Entry For Active Armdata Folder! "
                          "Ensure Quadrel Is Correctly Installed.\n"));
     EXPECT_TRUE(Contains(result.err, "Name the file with --file PATH."));
     EXPECT_TRUE(std::filesystem::is_empty(current.path()));
@@ -298,14 +303,14 @@ TEST_F(PatternCommands, MessagesFollowTheGermanInterface) {
     const auto refused = Run(Join(Add(kPartOne), {"--yes"}), german);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(Contains(refused.err,
-                         "Längen überbestimmt! Mehr als 2 der Längen sind bereits in der Zarvek "
+                         "Längen überbestimmt!: Mehr als 2 der Längen sind bereits in der Zarvek "
                          "Datei vorhanden\n"));
     const auto checked = Run(Join({"check"}, PassingSeats()), german);
     EXPECT_TRUE(Contains(checked.out, "Anordnung ist OK!\n"));
     const auto usage = Run({"check", "--p1", "0,0,0,0,0,1", "--p2", "1,0,0,0,0,1"}, german);
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_EQ(usage.err,
-              "zarvek-grid: Die Option --p3 fehlt.\n\"zarvek-grid --help\" zeigt den Aufruf.\n");
+              "zarvek-grid: Die Option --p3 fehlt. \"zarvek-grid --help\" zeigt den Aufruf.\n");
 }
 
 }  // namespace

@@ -85,7 +85,9 @@ class MissingFile : public ReadCommands, public testing::WithParamInterface<Miss
 TEST_P(MissingFile, SaysNoGridFileExistsAndExitsThree) {
     const auto result = Run({GetParam().command, Grid()});
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.err, "Insufficient Data! No Zarvek File Exists!  Make a Zarvek File First!\n");
+    EXPECT_EQ(result.err,
+              "Insufficient Data!: No Zarvek File Exists!  Make a Zarvek File First! (file: " +
+                  Grid() + ")\n");
     EXPECT_EQ(result.out, "");
 }
 
@@ -107,12 +109,14 @@ TEST_F(ReadCommands, LintReportsAGoodFileAndExitsZero) {
                             "No problems found.\n");
     const auto json = Run({"lint", "--json", Grid()});
     EXPECT_EQ(json.exitCode, 0);
-    EXPECT_EQ(json.out, "{\"file\":\"" + Grid() +
-                            "\",\"gridFile\":true,\"header\":{\"parts\":2,\"tolerance\":1.500000,"
-                            "\"probeDiameter\":6.350000},\"partsFound\":2,\"parts\":[{\"number\":"
-                            "1,\"name\":\"Bracket. A\",\"lengths\":[100.001,106.302,85.440]},{"
-                            "\"number\":2,\"name\":\"Bügel rechts \",\"lengths\":[120.000,130.863,"
-                            "99.624]}],\"problemCount\":0,\"problems\":[]}\n");
+    EXPECT_EQ(json.out,
+              "{\"command\":\"lint\",\"file\":\"" + Grid() +
+                  "\",\"gridFile\":true,\"header\":{\"parts\":2,\"tolerance\":1.500000,"
+                  "\"probeDiameter\":6.350000},\"partsFound\":2,\"parts\":[{\"number\":"
+                  "1,\"name\":\"Bracket. A\",\"lengths\":[100.001,106.302,85.440]},{"
+                  "\"number\":2,\"name\":\"Bügel rechts \",\"lengths\":[120.000,130.863,"
+                  "99.624]}],\"problemCount\":0,\"problems\":[],\"outcome\":\"noProblems\","
+                  "\"exitCode\":0,\"messages\":[]}\n");
 }
 
 TEST_F(ReadCommands, LintNamesEveryProblemAndExitsOne) {
@@ -140,7 +144,7 @@ TEST_F(ReadCommands, LintNamesEveryProblemAndExitsOne) {
         "stores unit vectors).\"},"
         "{\"kind\":\"redundantLengths\",\"part\":3,\"message\":\"Part 3 \\\"A again\\\": more "
         "than two of its lengths match lengths of the parts before it; Add would have refused "
-        "it.\"}]}\n";
+        "it.\"}],\"outcome\":\"problemsFound\",\"exitCode\":1,";
     EXPECT_NE(json.out.find(jsonProblems), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("\"header\":{\"parts\":4,"), std::string::npos);
     EXPECT_NE(json.out.find("\"partsFound\":3,"), std::string::npos);
@@ -150,11 +154,12 @@ TEST_F(ReadCommands, LintOfAFileWithoutMarkerIsAProblemNotAFailure) {
     WriteBytes(Grid(), "Part list\r\n1 3 1.5 6 4");
     const auto json = Run({"lint", "--json", Grid()});
     EXPECT_EQ(json.exitCode, 1);
-    EXPECT_EQ(json.out, "{\"file\":\"" + Grid() +
-                            "\",\"gridFile\":false,\"header\":null,\"partsFound\":0,\"parts\":[],"
-                            "\"problemCount\":1,\"problems\":[{\"kind\":\"markerWithoutDollar\","
-                            "\"message\":\"Line 1 holds no \\\"$\\\", so the file is no grid "
-                            "file.\"}]}\n");
+    EXPECT_EQ(json.out,
+              "{\"command\":\"lint\",\"file\":\"" + Grid() +
+                  "\",\"gridFile\":false,\"header\":null,\"partsFound\":0,\"parts\":[],"
+                  "\"problemCount\":1,\"problems\":[{\"kind\":\"markerWithoutDollar\","
+                  "\"message\":\"Line 1 holds no \\\"$\\\", so the file is no grid "
+                  "file.\"}],\"outcome\":\"problemsFound\",\"exitCode\":1,\"messages\":[]}\n");
 }
 
 TEST_F(ReadCommands, LintOfAMalformedFileNamesTheLineAndExitsThree) {

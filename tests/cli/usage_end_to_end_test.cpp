@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ TEST_P(UsageErrors, ExitTwoSayWhyAndWriteNothing) {
     const auto result = Run(arguments);
     EXPECT_EQ(result.exitCode, 2) << result.err;
     EXPECT_EQ(result.err, "zarvek-grid: " + GetParam().message +
-                              "\nRun \"zarvek-grid --help\" for the usage.\n");
+                              " Run \"zarvek-grid --help\" for the usage.\n");
     EXPECT_EQ(result.out, "");
     EXPECT_FALSE(std::filesystem::exists(File("Gridfile.dat")));
 }
@@ -88,7 +89,7 @@ TEST_F(ZarvekGridTest, NoCommandIsAUsageError) {
     const auto result = Run({});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err,
-              "zarvek-grid: No command given.\nRun \"zarvek-grid --help\" for the usage.\n");
+              "zarvek-grid: No command given. Run \"zarvek-grid --help\" for the usage.\n");
 }
 
 TEST_F(ZarvekGridTest, HelpDocumentsEveryCommandLine) {
@@ -103,11 +104,21 @@ TEST_F(ZarvekGridTest, HelpDocumentsEveryCommandLine) {
              "zarvek-grid remove (--part N | --name NAME) [--file PATH] [--yes]\n",
              "zarvek-grid restore [--file PATH] [--yes]\n",
              "zarvek-grid show  [PATH | --file PATH]\n",
-             "zarvek-grid lint  [PATH | --file PATH] [--json]\n",
+             "zarvek-grid lint  [PATH | --file PATH]\n",
+             "zarvek-grid --help | --version\n",
              "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n",
          }) {
         EXPECT_NE(result.out.find(line), std::string::npos) << line;
     }
+    EXPECT_NE(result.out.find("  5  not written because another program held the grid file"),
+              std::string::npos);
+}
+
+TEST_F(ZarvekGridTest, VersionIsPrinted) {
+    const auto result = Run({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(std::regex_match(result.out, std::regex("zarvek-grid [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << result.out;
 }
 
 }  // namespace
