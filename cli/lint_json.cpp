@@ -11,6 +11,10 @@ const char* KindName(LintProblem::Kind kind) {
             return "markerWithoutDollar";
         case LintProblem::Kind::HeaderCountDiffers:
             return "headerCountDiffers";
+        case LintProblem::Kind::ProbeDiameterNotPositive:
+            return "probeDiameterNotPositive";
+        case LintProblem::Kind::NameHoldsQuestionMark:
+            return "nameHoldsQuestionMark";
         case LintProblem::Kind::NotAUnitVector:
             return "notAUnitVector";
         case LintProblem::Kind::RedundantLengths:

@@ -21,8 +21,8 @@ void WriteLintText(const LintReport& report, const std::string& path, Language l
 //   "header":{"parts":n,"tolerance":1.500000,"probeDiameter":6.000000} or null,
 //   "partsFound":n, "parts":[{"number":1,"name":...,"lengths":[l12,l23,l31]}, ...],
 //   "problemCount":n,
-//   "problems":[{"kind":"markerWithoutDollar"|"headerCountDiffers"|"notAUnitVector"|
-//                "redundantLengths",
+//   "problems":[{"kind":"markerWithoutDollar"|"headerCountDiffers"|"probeDiameterNotPositive"|
+//                "nameHoldsQuestionMark"|"notAUnitVector"|"redundantLengths",
 //                "part":p, "seat":s, "length":l, "message":...}, ...]
 // "part" appears for problems of one part, "seat" and "length" for directions; "message" is the
 // problem as WriteLintText words it. A number that is not finite is null. `flush` is called now

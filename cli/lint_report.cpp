@@ -33,6 +33,11 @@ LintReport LintGridFile(const GridFile& gridFile) {
         static_cast<std::size_t>(report.headerCount) != gridFile.Parts.Count()) {
         report.problems.push_back(LintProblem{LintProblem::Kind::HeaderCountDiffers, 0, 0, 0});
     }
+    // Written so that a diameter that is not a number counts too.
+    if (!(report.probeDiameter > 0.0f)) {
+        report.problems.push_back(
+            LintProblem{LintProblem::Kind::ProbeDiameterNotPositive, 0, 0, 0});
+    }
     const std::vector<PartLengths> repeats = AnalyseLengthRepeats(gridFile);
     report.parts.reserve(gridFile.Parts.Count());
     std::size_t position = 0;
@@ -40,6 +45,11 @@ LintReport LintGridFile(const GridFile& gridFile) {
         const PartLengths& lengths = repeats[position];
         ++position;
         report.parts.push_back(LintPart{part.sName, lengths.lengths});
+        // The writer stores "?" for what the code page lacks; a real "?" cannot be told apart.
+        if (part.sName.find('?') != std::string::npos) {
+            report.problems.push_back(
+                LintProblem{LintProblem::Kind::NameHoldsQuestionMark, position, 0, 0});
+        }
         AddDirectionProblems(report, part, position);
         if (lengths.RefusedByAdd()) {
             report.problems.push_back(

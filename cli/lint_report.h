@@ -15,10 +15,13 @@ inline constexpr double kUnitLengthTolerance = 1e-4;
 
 struct LintProblem {
     enum class Kind {
-        MarkerWithoutDollar,  // line 1 holds no "$": the file is no grid file
-        HeaderCountDiffers,   // the header's count is not the number of parts found
-        NotAUnitVector,       // a seat direction's length is not 1
-        RedundantLengths,     // Add would have refused the part against the parts before it
+        MarkerWithoutDollar,       // line 1 holds no "$": the file is no grid file
+        HeaderCountDiffers,        // the header's count is not the number of parts found
+        ProbeDiameterNotPositive,  // the header's probe diameter is 0 or below (or no number)
+        NameHoldsQuestionMark,     // a part name holds "?", perhaps for a character the code
+                                   // page could not hold when it was written
+        NotAUnitVector,            // a seat direction's length is not 1
+        RedundantLengths,          // Add would have refused the part against the parts before it
     };
     Kind kind = Kind::MarkerWithoutDollar;
     std::size_t part = 0;  // the part's position from 1; 0 for a problem of the whole file
@@ -31,8 +34,9 @@ struct LintPart {
     std::array<double, 3> lengths{};  // seat-to-seat lengths 1-2, 2-3, 3-1
 };
 
-// What lint found in a file. Problems come in file order: first those of the whole file, then
-// for each part its directions (seats 1 to 3) and its lengths.
+// What lint found in a file. Problems come in file order: first those of the whole file (the
+// header's count, then its probe diameter), then for each part its name, its directions (seats
+// 1 to 3) and its lengths.
 struct LintReport {
     bool isGridFile = false;
     int headerCount = 0;  // the header's count of parts, as read

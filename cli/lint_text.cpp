@@ -27,6 +27,14 @@ std::string ProblemText(const LintProblem& problem, const LintReport& report, La
                 LookupString(kLintHeaderCountDiffers, language),
                 {std::to_string(report.headerCount), std::to_string(report.parts.size())});
             break;
+        case LintProblem::Kind::ProbeDiameterNotPositive:
+            text = FillPlaceholders(LookupString(kLintProbeDiameterNotPositive, language),
+                                    {HeaderNumberText(report.probeDiameter)});
+            break;
+        case LintProblem::Kind::NameHoldsQuestionMark:
+            text = FillPlaceholders(LookupString(kLintNameHoldsQuestionMark, language),
+                                    {number, name});
+            break;
         case LintProblem::Kind::NotAUnitVector:
             text = FillPlaceholders(
                 LookupString(kLintNotUnitVector, language),

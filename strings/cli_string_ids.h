@@ -54,6 +54,8 @@ enum CliStringId : int {
     kCliPartNotANumber = 1195,         // %1 the text
     kCliPartOrName = 1196,             //
     kCliWaitingForLock = 1197,         // %1 the path, %2 the seconds it waits at most
+    kLintProbeDiameterNotPositive = 1198,  // %1 the probe diameter
+    kLintNameHoldsQuestionMark = 1199,     // %1 part number, %2 name
     kCliFileNamed = 1300,                  // %1 the path
 };
 

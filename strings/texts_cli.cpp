@@ -252,6 +252,13 @@ constexpr std::array kCliTexts = {
               "remove braucht entweder --part N oder --name NAME, eines von beiden."},
     TextEntry{1197, "Waiting for %1, held by another writer; giving up after %2 seconds.",
               "Warte auf %1, von einem anderen Programm belegt; Abbruch nach %2 Sekunden."},
+    TextEntry{1198, "The header's probe diameter is %1, but a probe diameter must be above 0.",
+              "Der Tasterdurchmesser der Kopfzeile ist %1, muss aber größer als 0 sein."},
+    TextEntry{1199,
+              "Part %1 \"%2\": the name holds \"?\", which may stand for a character the file's "
+              "code page could not hold.",
+              "Werkstück %1 \"%2\": der Name enthält \"?\", das für ein Zeichen stehen kann, das "
+              "die Codepage der Datei nicht aufnehmen konnte."},
     // 1150 to 1199 are taken; the tool's texts go on from 1300.
     TextEntry{1300, "(file: %1)", "(Datei: %1)"},
 };

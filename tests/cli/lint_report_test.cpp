@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <vector>
+
 namespace zarvek::cli {
 namespace {
 
@@ -14,9 +18,16 @@ void AddPart(GridFile& gridFile, double size, Vector v1 = kUp, const std::string
                        "");
 }
 
-GridFile WithFirstDirection(Vector v1) {
+// A header of `count` parts and a probe diameter of 6 mm.
+GridFile Header(std::int16_t count) {
     GridFile gridFile;
-    gridFile.iNumberOfParts = 1;
+    gridFile.iNumberOfParts = count;
+    gridFile.sProbeDiameter = 6;
+    return gridFile;
+}
+
+GridFile WithFirstDirection(Vector v1) {
+    GridFile gridFile = Header(1);
     AddPart(gridFile, 100, v1);
     return gridFile;
 }
@@ -43,8 +54,7 @@ TEST(LintReport, DirectionsFurtherThanTheToleranceFromUnitLengthAreProblems) {
 }
 
 TEST(LintReport, OnlyTheLaterOfTwoTwinPartsIsRedundant) {
-    GridFile gridFile;
-    gridFile.iNumberOfParts = 3;
+    GridFile gridFile = Header(3);
     AddPart(gridFile, 100);
     AddPart(gridFile, 200);
     AddPart(gridFile, 100.5);
@@ -56,8 +66,7 @@ TEST(LintReport, OnlyTheLaterOfTwoTwinPartsIsRedundant) {
 }
 
 TEST(LintReport, HeaderCountComesFirstThenEachPartInOrder) {
-    GridFile gridFile;
-    gridFile.iNumberOfParts = 7;
+    GridFile gridFile = Header(7);
     AddPart(gridFile, 100);
     AddPart(gridFile, 100, Vector{0, 0, 2});
     const LintReport report = LintGridFile(gridFile);
@@ -71,11 +80,36 @@ TEST(LintReport, HeaderCountComesFirstThenEachPartInOrder) {
 }
 
 TEST(LintReport, NegativeHeaderCountDiffersEvenFromNoParts) {
-    GridFile gridFile;
-    gridFile.iNumberOfParts = -1;
+    GridFile gridFile = Header(-1);
     EXPECT_EQ(LintGridFile(gridFile).problems.size(), 1u);
     gridFile.iNumberOfParts = 0;
     EXPECT_TRUE(LintGridFile(gridFile).problems.empty());
+}
+
+// The writer stores "?" for a character the code page lacks; a diameter of 0 or below (or none)
+// measures nothing.
+TEST(LintReport, ProbeDiameterNotAboveZeroAndQuestionMarkInANameAreProblems) {
+    const struct {
+        float diameter;
+        const char* name;
+        std::vector<Kind> kinds;
+    } cases[] = {
+        {0.001f, "Bracket", {}},
+        {0.0f, "Bracket", {Kind::ProbeDiameterNotPositive}},
+        {-6.0f, "Bracket", {Kind::ProbeDiameterNotPositive}},
+        {std::numeric_limits<float>::quiet_NaN(), "Bracket", {Kind::ProbeDiameterNotPositive}},
+        {6.0f, "Br?cket", {Kind::NameHoldsQuestionMark}},
+    };
+    for (const auto& c : cases) {
+        GridFile gridFile = Header(1);
+        gridFile.sProbeDiameter = c.diameter;
+        AddPart(gridFile, 100, kUp, c.name);
+        std::vector<Kind> kinds;
+        for (const LintProblem& problem : LintGridFile(gridFile).problems) {
+            kinds.push_back(problem.kind);
+        }
+        EXPECT_EQ(kinds, c.kinds) << c.diameter << " " << c.name;
+    }
 }
 
 }  // namespace
