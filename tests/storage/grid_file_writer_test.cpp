@@ -149,7 +149,8 @@ TEST_F(GridFileWriteTest, PushComesAfterTheLockIsDropped) {
         freeDuringPush = LockIsFree();  // the folders are asked for inside the first push
         return std::vector<std::string>{};
     });
-    GridFileWrite write(WorkedExample(), GridFileLock(target_));
+    const GridFile gridFile = WorkedExample();  // the write refers to it until Store
+    GridFileWrite write(gridFile, GridFileLock(target_));
     write.Store(probe);
     EXPECT_EQ(ReadBytes(target_), WorkedExampleBytes());
     EXPECT_EQ(freeDuringPush, std::optional<bool>(true));
