@@ -12,6 +12,14 @@ namespace {
 
 constexpr std::string_view kToolTitle = "zarvek-grid";
 
+void StringOrNull(JsonWriter& json, const std::optional<std::string>& text) {
+    if (text) {
+        json.String(*text);
+    } else {
+        json.Null();
+    }
+}
+
 }  // namespace
 
 CommandReport::CommandReport(std::optional<std::string> command, bool takesFile, Terminal& terminal,
@@ -82,10 +90,9 @@ JsonWriter& CommandReport::Members() {
     if (!opened_) {
         opened_ = true;
         writer_.BeginObject().Key("command");
-        command_ ? writer_.String(*command_) : writer_.Null();
+        StringOrNull(writer_, command_);
         if (takesFile_) {
-            writer_.Key("file");
-            file_ ? writer_.String(*file_) : writer_.Null();
+            StringOrNull(writer_.Key("file"), file_);
         }
     }
     return writer_;
@@ -115,9 +122,12 @@ ExitCode CommandReport::End(const Ending& ending) {
     json.Key("messages").BeginArray();
     for (const Said& said : said_) {
         json.BeginObject().Key("id");
-        said.id != 0 ? json.Integer(said.id) : json.Null();
-        json.Key("title");
-        said.title ? json.String(*said.title) : json.Null();
+        if (said.id != 0) {
+            json.Integer(said.id);
+        } else {
+            json.Null();
+        }
+        StringOrNull(json.Key("title"), said.title);
         json.Key("text").String(said.text).EndObject();
     }
     json.EndArray().EndObject();

@@ -51,7 +51,11 @@ ExitCode RunShow(const Invocation& invocation, CommandReport& report) {
     try {
         FileReader file(path);
         TextLines lines(file);
-        report.json() ? WriteLines(lines, report) : PrintLines(lines, report.terminal());
+        if (report.json()) {
+            WriteLines(lines, report);
+        } else {
+            PrintLines(lines, report.terminal());
+        }
     } catch (const std::exception& error) {
         // For a script the lines read so far stay in the object, which End closes.
         dialogs.Ask(Message{FillPlaceholders(LookupString(kFileCannotBeShown, report.language()),
