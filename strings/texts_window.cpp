@@ -48,6 +48,7 @@ constexpr std::array kWindowTexts = {
     TextEntry{1116, "It cannot be read: it may be locked, or access may be denied.",
               "Sie kann nicht gelesen werden: sie ist vielleicht gesperrt, oder der Zugriff wird "
               "verweigert."},
+    TextEntry{1117, "Ctrl+N", "Strg+N"},
 };
 
 }  // namespace

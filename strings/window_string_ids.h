@@ -22,6 +22,7 @@ enum WindowStringId : int {
     kErrorTitle = 1114,                      //
     kFileTooLargeToShow = 1115,              // %1 the limit in megabytes
     kFileCannotBeRead = 1116,                //
+    kFileNewShortcut = 1117,                 // File > New's key as a menu shows it
 };
 
 }  // namespace zarvek

@@ -45,12 +45,13 @@ struct Control {
     ControlKind kind = ControlKind::Other;
 };
 
-// One item of the File menu: its command id, its name and its design caption (an id as text, or
-// "-" for the separator).
+// One item of the File menu: its command id, its name, its design caption (an id as text, or
+// "-" for the separator) and the string id of its accelerator's key name (0: none).
 struct MenuItem {
     UINT id = 0;
     std::string name;
     std::string designCaption;
+    int shortcut = 0;
 };
 
 // The main window's controls. The window owns every handle (they are its children, destroyed with

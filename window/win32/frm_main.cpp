@@ -108,7 +108,7 @@ void FrmMain::BuildControls() {
     const int top = toolbar.bottom - toolbar.top;
     BuildInputForm(hwnd_, controls_, fonts_, top);
     // The drawing: shown with the form, so tagged as its text boxes are; it takes no focus.
-    sketch_ = std::make_unique<SketchView>(hwnd_, fonts_.normal(), language_, locale_);
+    sketch_ = std::make_unique<SketchView>(hwnd_, fonts_, language_, locale_);
     controls_.picPattern = sketch_->hwnd();
     const int topTwips = PixelsToTwipsOf(hwnd_, top);
     MoveWindow(controls_.picPattern, Pixels(hwnd_, kSketchBox.left),

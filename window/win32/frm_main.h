@@ -56,6 +56,8 @@ class FrmMain final : private MainWindowView {
     Language language() const { return language_; }
     const NumberLocale& locale() const { return locale_; }
     const Fonts& fonts() const { return fonts_; }
+    // The drawing beside the seat grid (picPattern).
+    const SketchView& sketchView() const { return *sketch_; }
     const std::string& gridFilePath() const { return commands_.GridFilePath(); }
     // What the viewer's parts table shows.
     const PartsOverview& partsOverview() const { return parts_; }

@@ -33,8 +33,11 @@ void LoadMenuCaptions(const Win32Controls& c, Language language) {
     }
     for (const MenuItem& item : c.menuItems) {
         if (const auto text = CaptionOfWholeId(item.designCaption, language)) {
+            // The accelerator's key stands right-aligned after a tab, as Windows menus show it.
+            const std::string shown =
+                item.shortcut != 0 ? *text + "\t" + LookupString(item.shortcut, language) : *text;
             ModifyMenuW(c.mnuFile, item.id, MF_BYCOMMAND | MF_STRING, item.id,
-                        Widen(*text).c_str());
+                        Widen(shown).c_str());
         }
     }
 }

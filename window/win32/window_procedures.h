@@ -12,9 +12,9 @@ namespace zarvek::win32 {
 
 // Replaces the design captions by the string table's texts in `language`: the window title from
 // its Tag; a label from its Tag taken whole; each menu and menu item from its own design caption
-// taken whole; a button from the number its Tag starts with. Text boxes and the viewer have no
-// caption; the toolbar's buttons have no tool tips. A step whose text is no id of the table is
-// skipped without a message.
+// taken whole, New followed by a tab and its key ("Ctrl+N"); a button from the number its Tag
+// starts with. Text boxes and the viewer have no caption; the toolbar's buttons have no tool tips.
+// A step whose text is no id of the table is skipped without a message.
 void LoadCaptions(FrmMain& form, Language language);
 
 // Shows one of the modes: 0 nothing but menu and toolbar, 1 the seat-entry form, 2 the viewer.

@@ -43,6 +43,7 @@ TEST_F(Win32ModesTest, StartupShowsOnlyMenuAndToolbarAndCtrlNShowsTheZeroedFormW
     ExpectShown(kInputGroup, false);
     ExpectShown(kViewGroup, false);
     EXPECT_EQ(window->gridFilePath(), armdataFolder + "Gridfile.dat");
+    EXPECT_EQ(MenuText(window->controls().mnuFile, kIdFileNew, MF_BYCOMMAND), "&New\tCtrl+N");
 
     // Ctrl+N through the accelerator of the message loop, typed in no control at all.
     PostMessageW(window->hwnd(), WM_KEYDOWN, VK_CONTROL, 1);
@@ -94,6 +95,7 @@ TEST_F(Win32ModesTest, GermanInterfaceHasGermanCaptionsAndMenu) {
     const Win32Controls& c = window->controls();
     EXPECT_EQ(Text(window->hwnd()), "Zarvek Assistent");
     EXPECT_EQ(MenuText(c.menuBar, 0, MF_BYPOSITION), "&Datei");
+    EXPECT_EQ(MenuText(c.mnuFile, kIdFileNew, MF_BYCOMMAND), "&Neu\tStrg+N");
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileOpen, MF_BYCOMMAND), "Ö&ffnen...");
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileClose, MF_BYCOMMAND), "S&chließen");
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileExit, MF_BYCOMMAND), "&Beenden");
