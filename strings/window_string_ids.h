@@ -22,6 +22,7 @@ enum WindowStringId : int {
     kErrorTitle = 1114,                      //
     kFileTooLargeToShow = 1115,              // %1 the limit in megabytes
     kFileCannotBeRead = 1116,                //
+    kSeatFieldHasGroupSeparator = 1117,      // %1 field name, %2 text, %3 group, %4 decimal sep.
 };
 
 }  // namespace zarvek
