@@ -34,9 +34,8 @@ bool IsPass(CheckOutcome outcome);
 // message through the context's dialogs, closes the write gate and unlocks the entry fields; one
 // that names a field then puts the focus there with its text selected (FocusForCorrection): the
 // first blank field, the field that is not a number or holds the digit-group separator, the I
-// field of a seat whose direction is zero. A
-// pass opens the gate; a spread warning answered Yes opens it and unlocks the fields. Writes no
-// file.
+// field of a seat whose direction is zero. A pass opens the gate; a spread warning answered Yes
+// opens it and unlocks the fields. Writes no file.
 CheckOutcome CheckPattern(FormModel& form, const CommandContext& context,
                           std::span<const Field> blankTestFields = AllFields());
 
