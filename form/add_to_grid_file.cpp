@@ -77,6 +77,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     } catch (const FieldNumberError& error) {
         ShowEntryError(context, error);
         form.DisableWriteCommands(true);
+        form.FocusForCorrection(error.field());
         return WriteCommandOutcome::InvalidEntry;
     }
 

@@ -19,11 +19,16 @@ void ShowOkMessage(const CommandContext& context, const std::string& prompt,
 }
 
 void ShowEntryError(const CommandContext& context, const FieldNumberError& error) {
+    const NumberLocale& locale = context.locale;
     std::string prompt;
-    if (error.reason() == FieldNumberError::Reason::GroupSeparatorInProbeDiameter) {
-        prompt = FillPlaceholders(
-            Text(context, kProbeDiameterHasGroupSeparator),
-            {error.text(), context.locale.groupSeparator, context.locale.decimalSeparator});
+    if (error.reason() == FieldNumberError::Reason::GroupSeparator &&
+        error.field() == Field::ProbeDiameter) {
+        prompt = FillPlaceholders(Text(context, kProbeDiameterHasGroupSeparator),
+                                  {error.text(), locale.groupSeparator, locale.decimalSeparator});
+    } else if (error.reason() == FieldNumberError::Reason::GroupSeparator) {
+        prompt = FillPlaceholders(Text(context, kSeatFieldHasGroupSeparator),
+                                  {DisplayName(error.field(), context.language), error.text(),
+                                   locale.groupSeparator, locale.decimalSeparator});
     } else {
         prompt = FillPlaceholders(Text(context, kFieldNotANumber),
                                   {DisplayName(error.field(), context.language), error.text()});

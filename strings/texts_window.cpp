@@ -48,7 +48,14 @@ constexpr std::array kWindowTexts = {
     TextEntry{1116, "It cannot be read: it may be locked, or access may be denied.",
               "Sie kann nicht gelesen werden: sie ist vielleicht gesperrt, oder der Zugriff wird "
               "verweigert."},
-    TextEntry{1117, "Ctrl+N", "Strg+N"},
+    TextEntry{1133, "Ctrl+N", "Strg+N"},
+    TextEntry{1134,
+              "The entry for %1, \"%2\", contains the digit-group separator \"%3\", which would "
+              "change its value without notice.\r\nEnter the number without it, with \"%4\" as "
+              "the decimal separator.",
+              "Die Eingabe für %1, \"%2\", enthält das Tausendertrennzeichen \"%3\", das ihren "
+              "Wert unbemerkt verändern würde.\r\nGeben Sie die Zahl ohne dieses Zeichen ein, mit "
+              "\"%4\" als Dezimaltrennzeichen."},
 };
 
 }  // namespace

@@ -22,7 +22,8 @@ enum WindowStringId : int {
     kErrorTitle = 1114,                      //
     kFileTooLargeToShow = 1115,              // %1 the limit in megabytes
     kFileCannotBeRead = 1116,                //
-    kFileNewShortcut = 1117,                 // File > New's key as a menu shows it
+    kFileNewShortcut = 1133,                 // File > New's key as a menu shows it
+    kSeatFieldHasGroupSeparator = 1134,      // %1 field name, %2 text, %3 group, %4 decimal sep.
 };
 
 }  // namespace zarvek

@@ -11,7 +11,8 @@
 namespace zarvek::win32 {
 
 // Command ids of the menu, the accelerator, the toolbar and the buttons. All above IDOK and
-// IDCANCEL, which the dialog manager sends for Enter and Escape: neither runs a command.
+// IDCANCEL: Escape runs no command, and Enter runs the default button the window names
+// (DM_GETDEFID), Check Pattern.
 enum CommandId : int {
     kIdFileNew = 100,
     kIdFileOpen,

@@ -77,7 +77,7 @@ FrmMain::FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, Armda
     BuildControls();
     edits_ = std::make_unique<FieldEdits>(
         *form_, controls_.fields, hwnd_, locale_,
-        [this](bool open) { ShowWriteGate(controls_, open); },
+        [this](bool open) { ShowWriteGate(controls_, open, mode_); },
         [this](bool locked) { ShowInputLock(controls_, locked); },
         [this](Field field) {
             if (ChangesTheSketch(field)) {
@@ -132,6 +132,12 @@ bool FrmMain::PreTranslateMessage(MSG& message) {
     if (TranslateAcceleratorW(hwnd_, accelerators_, &message) != 0) {
         return true;
     }
+    // The dialog manager may make a focused push button the default one: Enter on Make or Add is
+    // swallowed here, so that Enter never writes.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        (message.hwnd == controls_.cmdMakeGridFile || message.hwnd == controls_.cmdAddToGridFile)) {
+        return true;
+    }
     return IsDialogMessageW(hwnd_, &message) != 0;
 }
 
@@ -162,6 +168,9 @@ LRESULT FrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             SendMessageW(controls_.Toolbar1, TB_AUTOSIZE, 0, 0);
             return 0;
+        case DM_GETDEFID:
+            // Enter in a field presses Check Pattern.
+            return MAKELRESULT(kIdCheckPattern, DC_HASDEFID);
         case WM_DESTROY: {
             SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             edits_.reset();
@@ -208,7 +217,7 @@ void FrmMain::OnCommand(int id, int code, HWND from) {
             commands_.FileExit();
             break;
         case kIdCheckPattern:
-            commands_.CheckPattern();
+            CheckPatternPressed();
             break;
         case kIdMakeGridFile:
             commands_.MakeGridFile();
@@ -273,6 +282,19 @@ LRESULT FrmMain::OnColourStatic(HDC dc, HWND control) {
     return standard;
 }
 
+void FrmMain::CheckPatternPressed() {
+    // Enter names the default button in every mode; it runs only with the form.
+    if (IsWindowEnabled(controls_.cmdCheckPattern) == FALSE) {
+        return;
+    }
+    // Pressed by Enter, the focus is still in a field: it moves to the button first, as a click
+    // moves it, so that the field is left as on Tab before the check reads it.
+    if (GetFocus() != controls_.cmdCheckPattern) {
+        SetFocus(controls_.cmdCheckPattern);
+    }
+    commands_.CheckPattern();
+}
+
 void FrmMain::SelectViewerTab(int tab) {
     SendMessageW(controls_.tabOpenExist, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     ShowViewerPage();
@@ -300,6 +322,7 @@ void FrmMain::ShowPartsOverview(PartsOverview overview) {
 }
 
 void FrmMain::ShowMode(WindowMode mode, const std::string& /*gridFilePath*/) {
+    mode_ = mode;
     SetWindowMode(*this, mode);
     ShowViewerPage();
 }

@@ -40,13 +40,14 @@ class FrmMain final : private MainWindowView {
     FrmMain& operator=(const FrmMain&) = delete;
 
     // The load handler, run once before the window is first shown: captions, the Armdata folder
-    // and the installed grid-file path, start-up mode, every seat field "0.0000", the write gate
-    // closed.
+    // and the installed grid-file path, start-up mode, every seat field zero (SetStartupSeatTexts),
+    // the write gate closed.
     void Load();
 
     // What the message loop does first with each message: the accelerator (Ctrl+N) and the
-    // dialog keys (Tab and Shift+Tab in creation order, Enter and Escape). True when the message
-    // was handled and must not be dispatched.
+    // dialog keys (Tab and Shift+Tab in creation order, Enter and Escape). Enter runs Check
+    // Pattern, the default button, and never Make or Add: on either of them it does nothing. True
+    // when the message was handled and must not be dispatched.
     bool PreTranslateMessage(MSG& message);
 
     HWND hwnd() const { return hwnd_; }
@@ -73,6 +74,7 @@ class FrmMain final : private MainWindowView {
     LRESULT OnColourStatic(HDC dc, HWND control);
     void ShowPartsOverview(PartsOverview overview);
     void ShowViewerPage();
+    void CheckPatternPressed();
 
     // MainWindowView
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;
@@ -92,6 +94,7 @@ class FrmMain final : private MainWindowView {
     Fonts fonts_;
     HWND hwnd_ = nullptr;
     Win32Controls controls_;
+    WindowMode mode_ = WindowMode::StartUp;
     ToolbarImageLists images_;
     HACCEL accelerators_ = nullptr;
     HBRUSH markedRowBrush_ = nullptr;

@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # Drives the real zarvek-wizard.exe under wine with the keyboard alone, as an operator would:
 # File > New (Ctrl+N), the part name, the probe diameter and the eighteen seat fields typed with
-# Tab between them, Check Pattern and Make pressed from the keyboard. Then checks the installed
-# grid file's bytes against the expected file and that the host library was called exactly once.
+# Tab between them, the last one first with the digit-group separator for the decimal one ("12,5"
+# in English): Enter runs Check Pattern, which refuses it in a message box and puts the focus back
+# on the field with its text selected, so the value typed next replaces it. Enter checks again,
+# then Make is pressed from the keyboard. Then checks the installed grid file's bytes against the
+# expected file and that the host library was called exactly once.
 # Needs an X display (run it under xvfb-run), xdotool and the installed host (CTest's fixture
 # installed_host: the registry entry and Quadrel.dll in the host folder).
 #   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german
 set -euo pipefail
 wine=$1 exe=$2 host=$3 expected=$4 language=$5
 
+# slip: a seat value with the digit-group separator for the decimal one; refused: the title of
+# the box that refuses it, as a pattern.
 case "$language" in
-  english) export LANG=C.UTF-8 point=. title="Zarvek File Wizard" ;;
-  german) export LANG=de_DE.UTF-8 point=, title="Zarvek Assistent" ;;
+  english) export LANG=C.UTF-8 point=. slip=12,5 title="Zarvek File Wizard"
+    refused="Invalid Number" ;;
+  german) export LANG=de_DE.UTF-8 point=, slip=12.5 title="Zarvek Assistent"
+    refused="Ung.+ltige Zahl" ;;
   *) echo "language must be english or german" >&2; exit 2 ;;
 esac
 unset LC_ALL LC_MESSAGES LANGUAGE
@@ -63,12 +70,23 @@ number() {
 xdotool key ctrl+n
 type_field "Bracket, A"
 type_field "$(number 6.35)"
-for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0 1; do
+for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0; do
   type_field "$(number "$value")"
 done
-# Make and Add are disabled until the pattern passes: Tab after the last seat field lands on
-# Check Pattern. Once it passed, Make is two back (Make, Add, Check Pattern).
-xdotool key space
+printf "%s" "$slip" | xdotool type --delay 20 --file -
+xdotool key Return
+wait_for_window "$refused" >/dev/null
+xdotool key Return
+for _ in $(seq 1 300); do
+  xdotool search --onlyvisible --name "^$refused\$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+echo "\"$slip\" refused"
+# The refused field has the focus, its text selected: the value replaces it, and Enter checks
+# again, leaving the field for Check Pattern. Once it passed, Make is two back (Make, Add, Check
+# Pattern).
+xdotool type --delay 20 1
+xdotool key Return
 xdotool key shift+Tab shift+Tab space
 
 grid=$armdata/Gridfile.dat
