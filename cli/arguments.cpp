@@ -9,7 +9,7 @@
 namespace zarvek::cli {
 namespace {
 
-enum class Slot { P1, P2, P3, Probe, Name, File, Yes, AcceptSpread, Json, Count };
+enum class Slot { P1, P2, P3, Probe, Name, Part, File, Yes, AcceptSpread, Json, Count };
 
 struct OptionRules {
     std::string_view name;
@@ -18,10 +18,15 @@ struct OptionRules {
 };
 
 constexpr OptionRules kOptions[] = {
-    {"--p1", Slot::P1, true},      {"--p2", Slot::P2, true},
-    {"--p3", Slot::P3, true},      {"--probe", Slot::Probe, true},
-    {"--name", Slot::Name, true},  {"--file", Slot::File, true},
-    {"--yes", Slot::Yes, false},   {"--accept-spread", Slot::AcceptSpread, false},
+    {"--p1", Slot::P1, true},
+    {"--p2", Slot::P2, true},
+    {"--p3", Slot::P3, true},
+    {"--probe", Slot::Probe, true},
+    {"--name", Slot::Name, true},
+    {"--part", Slot::Part, true},
+    {"--file", Slot::File, true},
+    {"--yes", Slot::Yes, false},
+    {"--accept-spread", Slot::AcceptSpread, false},
     {"--json", Slot::Json, false},
 };
 
@@ -33,6 +38,8 @@ constexpr unsigned kSeatOptions = Bit(Slot::P1) | Bit(Slot::P2) | Bit(Slot::P3);
 constexpr unsigned kWriteOptions = kSeatOptions | Bit(Slot::Probe) | Bit(Slot::Name) |
                                    Bit(Slot::File) | Bit(Slot::Yes) | Bit(Slot::AcceptSpread);
 constexpr unsigned kWriteRequired = kSeatOptions | Bit(Slot::Probe) | Bit(Slot::Name);
+constexpr unsigned kRemoveOptions =
+    Bit(Slot::Part) | Bit(Slot::Name) | Bit(Slot::File) | Bit(Slot::Yes);
 
 struct CommandRules {
     std::string_view word;
@@ -46,6 +53,8 @@ constexpr CommandRules kCommands[] = {
     {"check", Command::Check, kSeatOptions | Bit(Slot::AcceptSpread), kSeatOptions, false},
     {"make", Command::Make, kWriteOptions, kWriteRequired, false},
     {"add", Command::Add, kWriteOptions, kWriteRequired, false},
+    {"remove", Command::Remove, kRemoveOptions, 0, false},
+    {"restore", Command::Restore, Bit(Slot::File) | Bit(Slot::Yes), 0, false},
     {"show", Command::Show, Bit(Slot::File), 0, true},
     {"lint", Command::Lint, Bit(Slot::File) | Bit(Slot::Json), 0, true},
 };
@@ -106,6 +115,22 @@ SeatTexts SeatValues(std::string_view option, const std::string& text) {
     return seat;
 }
 
+// A part number as lint lists them: digits only, from 1 to the most parts a file holds.
+int PartNumber(const std::string& text) {
+    constexpr int kMostParts = 32767;
+    int number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || number > kMostParts) {
+            Refuse(kCliPartNotANumber, {text});
+        }
+        number = 10 * number + (c - '0');
+    }
+    if (text.empty() || number < 1 || number > kMostParts) {
+        Refuse(kCliPartNotANumber, {text});
+    }
+    return number;
+}
+
 class Parser {
   public:
     explicit Parser(const CommandRules& rules) : rules_(rules) {
@@ -132,6 +157,12 @@ class Parser {
                 !given_.test(static_cast<std::size_t>(slot))) {
                 Refuse(kCliMissingOption, {std::string(OptionName(slot))});
             }
+        }
+        // remove takes its part by number or by name, never both.
+        if (rules_.command == Command::Remove &&
+            given_.test(static_cast<std::size_t>(Slot::Part)) ==
+                given_.test(static_cast<std::size_t>(Slot::Name))) {
+            Refuse(kCliPartOrName);
         }
         return true;
     }
@@ -215,6 +246,9 @@ class Parser {
                 break;
             case Slot::Name:
                 invocation_.name = value;
+                break;
+            case Slot::Part:
+                invocation_.part = PartNumber(value);
                 break;
             case Slot::File:
                 if (value.empty()) {

@@ -6,6 +6,7 @@
 #include "cli/terminal_text.h"
 #include "strings/cli_string_ids.h"
 #include "strings/string_ids.h"
+#include "strings/window_string_ids.h"
 
 namespace zarvek::cli {
 
@@ -13,9 +14,8 @@ CliDialogs::CliDialogs(Terminal& terminal, Language language, Flags flags)
     : terminal_(terminal), language_(language), flags_(flags) {}
 
 Answer CliDialogs::Ask(const Message& message) {
-    if (message.buttons == Buttons::YesNo &&
-        message.prompt == LookupString(kReplaceInstalledGridFile, language_)) {
-        return AskReplace(message);
+    if (IsConfirmation(message)) {
+        return AskConfirmation(message);
     }
     if (message.buttons == Buttons::YesNoCancel &&
         message.title == LookupString(kInsufficientSpreadTitle, language_)) {
@@ -33,13 +33,20 @@ Answer CliDialogs::Ask(const Message& message) {
     return Answer::No;
 }
 
-Answer CliDialogs::AskReplace(const Message& message) {
+bool CliDialogs::IsConfirmation(const Message& message) const {
+    return message.buttons == Buttons::YesNo &&
+           (message.prompt == LookupString(kReplaceInstalledGridFile, language_) ||
+            message.title == LookupString(kRemovePart, language_) ||
+            message.title == LookupString(kRestorePreviousGridFileTitle, language_));
+}
+
+Answer CliDialogs::AskConfirmation(const Message& message) {
     if (flags_.yes) {
-        replace_ = Replace::ConfirmedByFlag;
+        confirmation_ = Confirmation::ConfirmedByFlag;
         return Answer::Yes;
     }
     if (!terminal_.Interactive()) {
-        replace_ = Replace::NoTerminal;
+        confirmation_ = Confirmation::NoTerminal;
         return Answer::No;
     }
     // In a terminal Enter means No, unlike the window's default button: a script's stray newline
@@ -50,7 +57,7 @@ Answer CliDialogs::AskReplace(const Message& message) {
         terminal_.Err("\n");
     }
     const bool yes = typed && IsYesAnswer(*typed);
-    replace_ = yes ? Replace::ConfirmedOnTerminal : Replace::RefusedOnTerminal;
+    confirmation_ = yes ? Confirmation::ConfirmedOnTerminal : Confirmation::RefusedOnTerminal;
     return yes ? Answer::Yes : Answer::No;
 }
 

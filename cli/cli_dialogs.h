@@ -11,8 +11,10 @@ namespace zarvek::cli {
 
 // The Dialogs of the command-line tool: it answers the core's questions from the command line's
 // flags and prints every message box to standard error, in the interface language.
-// - The replace question (string 1066): Yes with --yes; otherwise, where a person can answer, it
-//   is asked on the terminal with the safe default No ("[y/N]"); otherwise No.
+// - The questions that confirm a change of the grid file, the replace question (string 1066) and
+//   the questions of Remove Part (title 1117) and Restore Previous Grid File (title 1132): Yes
+//   with --yes; otherwise, where a person can answer, asked on the terminal with the safe default
+//   No ("[y/N]"); otherwise No.
 // - The spread question (title 1059): the verdict is printed, then Yes with --accept-spread, or
 //   No together with the hint that --accept-spread accepts the pattern.
 // - Any other question is printed and answered No (Cancel where there is one); a box with only
@@ -21,12 +23,12 @@ namespace zarvek::cli {
 class CliDialogs final : public Dialogs {
   public:
     struct Flags {
-        bool yes = false;           // --yes
+        bool yes = false;           // --yes: every confirmation
         bool acceptSpread = false;  // --accept-spread
     };
 
-    // How the replace question went, if it was asked.
-    enum class Replace {
+    // How the confirmation went, if one was asked.
+    enum class Confirmation {
         NotAsked,
         ConfirmedByFlag,
         ConfirmedOnTerminal,
@@ -43,16 +45,17 @@ class CliDialogs final : public Dialogs {
         return std::nullopt;
     }
 
-    Replace replace() const { return replace_; }
+    Confirmation confirmation() const { return confirmation_; }
 
   private:
-    Answer AskReplace(const Message& message);
+    bool IsConfirmation(const Message& message) const;
+    Answer AskConfirmation(const Message& message);
     Answer AskSpread(const Message& message);
 
     Terminal& terminal_;
     Language language_;
     Flags flags_;
-    Replace replace_ = Replace::NotAsked;
+    Confirmation confirmation_ = Confirmation::NotAsked;
 };
 
 // Whether a typed answer means Yes: "y", "yes", "j" or "ja", in any letter case, blanks around

@@ -19,6 +19,15 @@ ExitCode RunCheck(const Invocation& invocation, Terminal& terminal, Language lan
 // all twenty fields, refuses a name with a line break, then runs Make or Add as the window does.
 ExitCode RunWrite(const Invocation& invocation, Terminal& terminal, Language language);
 
+// remove: finds the grid file and the part that --part or --name names (a name of several parts
+// is refused, listing their numbers), then runs Remove Part as the window does, the question
+// answered as CliDialogs answers confirmations. Says what became of the part.
+ExitCode RunRemove(const Invocation& invocation, Terminal& terminal, Language language);
+
+// restore: runs Restore Previous Grid File on the grid file as the window does, the question
+// answered as CliDialogs answers confirmations. Says what became of the file.
+ExitCode RunRestore(const Invocation& invocation, Terminal& terminal, Language language);
+
 // show: prints the grid file's text decoded from the code page, line ends as "\n".
 ExitCode RunShow(const Invocation& invocation, Terminal& terminal, Language language);
 

@@ -47,4 +47,24 @@ ExitCode ExitCodeOf(WriteCommandOutcome outcome) {
     return ExitCode::FileProblem;
 }
 
+ExitCode ExitCodeOf(CorrectionOutcome outcome) {
+    switch (outcome) {
+        case CorrectionOutcome::Done:
+            return ExitCode::Done;
+        case CorrectionOutcome::Declined:
+            return ExitCode::NotConfirmed;
+        case CorrectionOutcome::PartNotThere:
+        case CorrectionOutcome::BackupChanged:
+            return ExitCode::Refused;
+        case CorrectionOutcome::Busy:
+            return ExitCode::Busy;
+        case CorrectionOutcome::NotAGridFile:
+        case CorrectionOutcome::NoBackup:
+        case CorrectionOutcome::ReadFailed:
+        case CorrectionOutcome::WriteFailed:
+            return ExitCode::FileProblem;
+    }
+    return ExitCode::FileProblem;
+}
+
 }  // namespace zarvek::cli

@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "form/check_pattern.h"
+#include "form/correction_commands.h"
 #include "form/write_commands.h"
 
 namespace zarvek::cli {
@@ -18,5 +19,11 @@ ExitCode ExitCodeOf(CheckOutcome outcome);
 // an unexpected failure, Usage for an entry that is not a number, Busy when another writer held
 // the grid file's lock for the whole wait.
 ExitCode ExitCodeOf(WriteCommandOutcome outcome);
+
+// The exit status for how remove or restore ended, by the same causes: Done when done,
+// NotConfirmed when declined, Refused when the part is no longer where it was or the backup was
+// replaced meanwhile, FileProblem for a file or backup that is missing, unreadable, no grid file
+// or unwritable, Busy when another writer held the lock for the whole wait.
+ExitCode ExitCodeOf(CorrectionOutcome outcome);
 
 }  // namespace zarvek::cli

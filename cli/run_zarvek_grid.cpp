@@ -41,6 +41,10 @@ ExitCode Run(const Invocation& invocation, Terminal& terminal, Language language
         case Command::Make:
         case Command::Add:
             return RunWrite(invocation, terminal, language);
+        case Command::Remove:
+            return RunRemove(invocation, terminal, language);
+        case Command::Restore:
+            return RunRestore(invocation, terminal, language);
         case Command::Show:
             return RunShow(invocation, terminal, language);
         case Command::Lint:

@@ -24,8 +24,9 @@ void ReportEnding(WriteCommandOutcome outcome, const CliDialogs& dialogs, Termin
         Say(terminal, language, kCliWritten, path);
     } else if (outcome == WriteCommandOutcome::Declined) {
         Say(terminal, language,
-            dialogs.replace() == CliDialogs::Replace::NoTerminal ? kCliNotReplacedNoTerminal
-                                                                 : kCliNotReplaced,
+            dialogs.confirmation() == CliDialogs::Confirmation::NoTerminal
+                ? kCliNotReplacedNoTerminal
+                : kCliNotReplaced,
             path);
     }
 }

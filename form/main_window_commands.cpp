@@ -7,6 +7,7 @@
 #include "form/check_pattern.h"
 #include "form/command_messages.h"
 #include "form/control_tags.h"
+#include "form/correction_commands.h"
 #include "form/existing_file.h"
 #include "form/placeholders.h"
 #include "form/viewer_file.h"
@@ -90,6 +91,7 @@ void MainWindowCommands::ShowFile(const std::string& path) {
     const ViewerFile file = ReadFileForViewer(path, language_);
     if (file.text) {
         view_.ShowFileText(*file.text, path);
+        shownPath_ = path;
         return;
     }
     ShowOkMessage(
@@ -102,6 +104,7 @@ void MainWindowCommands::FileClose() {
     Run([this] {
         if (view_.ViewerShown()) {
             view_.ClearViewer();
+            shownPath_.clear();
         }
     });
 }
@@ -128,6 +131,38 @@ void MainWindowCommands::MakeGridFile() {
 
 void MainWindowCommands::CheckPattern() {
     Run([this] { zarvek::CheckPattern(form_, Context()); });
+}
+
+void MainWindowCommands::RemovePart(std::size_t position, Part shown) {
+    Run([this, position, &shown] {
+        if (shownPath_.empty()) {
+            return;
+        }
+        CommandContext context = Context();
+        context.gridFilePath = shownPath_;
+        switch (RemovePartAfterAsking(context, position, shown)) {
+            case CorrectionOutcome::Done:
+            case CorrectionOutcome::PartNotThere:
+            case CorrectionOutcome::NotAGridFile:
+                ShowFile(context.gridFilePath);
+                break;
+            default:
+                break;
+        }
+    });
+}
+
+void MainWindowCommands::RestorePreviousGridFile() {
+    Run([this] {
+        if (zarvek::RestorePreviousGridFile(Context()) == CorrectionOutcome::Done) {
+            view_.ShowMode(WindowMode::View, gridFilePath_);
+            ShowFile(gridFilePath_);
+        }
+    });
+}
+
+bool MainWindowCommands::CanRestorePreviousGridFile() const {
+    return zarvek::CanRestorePreviousGridFile(gridFilePath_);
 }
 
 void MainWindowCommands::ToolbarButtonClick(std::string_view key) {

@@ -10,6 +10,7 @@
 #include "form/command_context.h"
 #include "form/form_model.h"
 #include "form/window_mode.h"
+#include "model/part.h"
 #include "strings/string_table.h"
 
 namespace zarvek {
@@ -80,6 +81,16 @@ class MainWindowCommands {
     void AddToGridFile();
     void MakeGridFile();
     void CheckPattern();
+    // Remove Part (the parts tab's button, Delete key and context menu): `shown` is the part the
+    // parts tab shows at `position` (from 1) of the file the viewer shows. Runs only while the
+    // viewer shows a file; asks and removes as RemovePartAfterAsking does, then shows that file
+    // again (also when the part was no longer there or the file is no grid file any more).
+    void RemovePart(std::size_t position, Part shown);
+    // File > Restore Previous Grid File: restores the installed grid file's backup as
+    // RestorePreviousGridFile does, then shows the restored file in view mode.
+    void RestorePreviousGridFile();
+    // Whether File > Restore Previous Grid File is enabled: the installed grid file has a backup.
+    bool CanRestorePreviousGridFile() const;
     // The toolbar button with `key`, compared exactly: "New", "Open", "T", "T+"; others do nothing.
     void ToolbarButtonClick(std::string_view key);
 
@@ -94,6 +105,7 @@ class MainWindowCommands {
     MainWindowView& view_;
     std::string armdataFolder_;
     std::string gridFilePath_;
+    std::string shownPath_;  // the file the viewer shows; empty when it shows none
     bool running_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,11 +62,13 @@ class ByteSink {
     virtual void Write(std::string_view bytes) = 0;
 };
 
-// Creates the file at `path` anew (a file already there is replaced, never written through) and
-// writes it piece by piece; Finish flushes it to the disk and closes it. When `permissionsFrom`
-// names an existing file, the new file takes over its access permissions where the system has
-// such a notion. Every failure throws FileSystemError; a writer dropped without Finish, or after
-// a failure, leaves the file incomplete: the caller removes it.
+// Creates the file at `path` anew and writes it piece by piece. A file already at `path` is
+// removed first, never written through: another name of it (a hard link, as a restore leaves
+// behind when it is interrupted) or a link placed there keeps its content. Finish flushes it to the
+// disk and closes it. When `permissionsFrom` names an existing file, the new file takes over its
+// access permissions where the system has such a notion. Every failure throws FileSystemError; a
+// writer dropped without Finish, or after a failure, leaves the file incomplete: the caller removes
+// it.
 class FileWriter final : public ByteSink {
   public:
     FileWriter(const std::string& path, const std::string& permissionsFrom);
@@ -120,5 +123,17 @@ void RemoveFile(const std::string& path);
 // with the old content). `link` must not exist. Returns false when that fails for any reason,
 // among them a file system without hard links; nothing has been created then.
 bool MakeHardLink(const std::string& existing, const std::string& link) noexcept;
+
+// A moment in the local time of the machine, to the minute.
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    int day = 0;    // 1 to 31
+    int hour = 0;   // 0 to 23
+    int minute = 0;
+};
+
+// When the file at `path` was last written, in local time; nothing when that cannot be found out.
+std::optional<LocalDateTime> LastWriteTime(const std::string& path) noexcept;
 
 }  // namespace zarvek

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <system_error>
 
 #include "platform/file_system.h"
@@ -193,6 +194,16 @@ void RemoveFile(const std::string& path) {
 bool MakeHardLink(const std::string& existing, const std::string& link) noexcept {
     // linkat without AT_SYMLINK_FOLLOW: a link at `existing` gets the second name itself.
     return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), 0) == 0;
+}
+
+std::optional<LocalDateTime> LastWriteTime(const std::string& path) noexcept {
+    struct stat status {};
+    struct tm local {};
+    if (::stat(path.c_str(), &status) != 0 || ::localtime_r(&status.st_mtime, &local) == nullptr) {
+        return std::nullopt;
+    }
+    return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                         local.tm_min};
 }
 
 }  // namespace zarvek

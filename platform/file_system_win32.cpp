@@ -110,11 +110,11 @@ std::string ReadWholeFile(const std::string& path) {
 FileWriter::FileWriter(const std::string& path,
                        const std::string& /*permissionsFrom: the new file inherits the folder's*/)
     : path_(path), handle_(-1) {
-    const std::wstring widePath = win32::Widen(path);
-    // A leftover may carry the read-only attribute, which CREATE_ALWAYS refuses.
-    SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    const HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A leftover is removed rather than opened: it may be a second name of the grid file itself
+    // (a hard link), whose content opening it with CREATE_ALWAYS would empty.
+    RemoveFile(path);
+    const HANDLE file = CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ThrowLastError("create", path);
     }
@@ -170,6 +170,22 @@ bool MakeHardLink(const std::string& existing, const std::string& link) noexcept
                                nullptr) != FALSE;
     } catch (...) {
         return false;
+    }
+}
+
+std::optional<LocalDateTime> LastWriteTime(const std::string& path) noexcept {
+    try {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        SYSTEMTIME utc{};
+        SYSTEMTIME local{};
+        if (!GetFileAttributesExW(win32::Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+            !FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
+            !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+            return std::nullopt;
+        }
+        return LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+    } catch (...) {
+        return std::nullopt;
     }
 }
 

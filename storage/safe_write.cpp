@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 #include "platform/in_place_overwrite.h"
+#include "storage/backup_swap.h"
 
 namespace zarvek {
 namespace {
@@ -107,6 +108,9 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
 void WriteFileSafely(const std::string& path, const FileContent& content) {
     const std::string temporary = TemporaryPathFor(path);
     const std::string backup = BackupPathFor(path);
+    // What an interrupted restore left becomes the backup first, so that this write replaces it
+    // by the current file as every write does.
+    SettleInterruptedRestore(path);
     try {
         // The backup comes after the new content is safely on the disk, so that a write that
         // fails early (a full disk) keeps the backup of the write before.

@@ -25,7 +25,8 @@ class IncompleteWriteError : public FileSystemError {
 };
 
 // Stores `bytes` as the whole content of the file at `path` so that no failure leaves that file
-// empty, incomplete or lost, and keeps the content it replaces as BackupPathFor(path):
+// empty, incomplete or lost, and keeps the content it replaces as BackupPathFor(path). First it
+// finishes a restore that was interrupted (SettleInterruptedRestore, storage/backup_swap.h); then
 // 1. the bytes go to TemporaryPathFor(path) and are flushed to the disk;
 // 2. when a file exists at `path`, the backup is made from it (an earlier backup is replaced):
 //    a second name for the same file where the file system has hard links, otherwise a copy

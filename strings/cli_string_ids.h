@@ -41,6 +41,17 @@ enum CliStringId : int {
     kLintHeaderCountDiffers = 1183,    // %1 the header's count, %2 the parts found
     kLintNoMarker = 1184,              //
     kCliUnknownFailure = 1185,         // %1 the reason
+    kCliRemoved = 1186,                // %1 the path, %2 part number, %3 its name
+    kCliNotRemovedNoTerminal = 1187,   // as 1186
+    kCliNotRemoved = 1188,             // as 1186
+    kCliRestored = 1189,               // %1 the path
+    kCliNotRestoredNoTerminal = 1190,  // %1 the path
+    kCliNotRestored = 1191,            // %1 the path
+    kCliNoPartNamed = 1192,            // %1 the path, %2 the name
+    kCliPartNameAmbiguous = 1193,      // %1 the path, %2 how many, %3 the name, %4 their numbers
+    kCliNoPartNumber = 1194,           // %1 the path, %2 the parts it holds, %3 the number asked
+    kCliPartNotANumber = 1195,         // %1 the text
+    kCliPartOrName = 1196,             //
 };
 
 }  // namespace zarvek

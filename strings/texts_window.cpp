@@ -48,6 +48,64 @@ constexpr std::array kWindowTexts = {
     TextEntry{1116, "It cannot be read: it may be locked, or access may be denied.",
               "Sie kann nicht gelesen werden: sie ist vielleicht gesperrt, oder der Zugriff wird "
               "verweigert."},
+    // Remove Part and Restore Previous Grid File.
+    TextEntry{1117, "Remove Part", "Werkstück entfernen"},
+    TextEntry{1118,
+              "Remove part %1 \"%2\" from the Zarvek file?\r\n%3\r\nThe file as it is now is "
+              "kept as its backup: restoring the previous Zarvek file brings the part back.",
+              "Werkstück %1 \"%2\" aus der Zarvek Datei entfernen?\r\n%3\r\nDie Datei, wie sie "
+              "jetzt ist, wird als Sicherung aufbewahrt: Wiederherstellen der vorherigen Zarvek "
+              "Datei bringt das Werkstück zurück."},
+    TextEntry{1119,
+              "The Zarvek file %1 has changed since it was read: part %2 is no longer \"%3\". "
+              "No part was removed.",
+              "Die Zarvek Datei %1 wurde verändert, seit sie gelesen wurde: Werkstück %2 ist "
+              "nicht mehr \"%3\". Es wurde kein Werkstück entfernt."},
+    TextEntry{1120, "Part Not Removed", "Werkstück nicht entfernt"},
+    TextEntry{1121, "The Zarvek file could not be read, so no part was removed.\r\n%1",
+              "Die Zarvek Datei konnte nicht gelesen werden; es wurde kein Werkstück "
+              "entfernt.\r\n%1"},
+    TextEntry{1122,
+              "The file %1 is not a Zarvek file: its first line holds no \"$\". No part was "
+              "removed.",
+              "Die Datei %1 ist keine Zarvek Datei: ihre erste Zeile enthält kein \"$\". Es "
+              "wurde kein Werkstück entfernt."},
+    TextEntry{1123, "The part could not be removed; the Zarvek file was left as it was.\r\n%1",
+              "Das Werkstück konnte nicht entfernt werden; die Zarvek Datei bleibt "
+              "unverändert.\r\n%1"},
+    TextEntry{1124, "&Restore Previous Grid File", "Vorherige Zarvek Datei &wiederherstellen"},
+    TextEntry{1125,
+              "Restore the previous Zarvek file?\r\n%1\r\nThe backup was saved on %3; number of "
+              "parts: %2.\r\nThe current file becomes the backup, so this restore can itself be "
+              "undone.",
+              "Die vorherige Zarvek Datei wiederherstellen?\r\n%1\r\nDie Sicherung wurde am %3 "
+              "gespeichert; Anzahl der Werkstücke: %2.\r\nDie aktuelle Datei wird zur "
+              "Sicherung, so dass auch diese Wiederherstellung rückgängig gemacht werden kann."},
+    TextEntry{1126,
+              "The Zarvek file is missing:\r\n%1\r\nPut its backup in its place? The backup was "
+              "saved on %3; number of parts: %2.",
+              "Die Zarvek Datei fehlt:\r\n%1\r\nIhre Sicherung an ihre Stelle setzen? Die "
+              "Sicherung wurde am %3 gespeichert; Anzahl der Werkstücke: %2."},
+    TextEntry{1127,
+              "There is no previous Zarvek file to restore: %1 has no backup.\r\nA backup is "
+              "kept each time the file is replaced.",
+              "Es gibt keine vorherige Zarvek Datei zum Wiederherstellen: %1 hat keine "
+              "Sicherung.\r\nBei jedem Ersetzen der Datei wird eine Sicherung aufbewahrt."},
+    TextEntry{1128, "The backup cannot be restored, so nothing was changed.\r\n%1",
+              "Die Sicherung kann nicht wiederhergestellt werden; es wurde nichts "
+              "verändert.\r\n%1"},
+    TextEntry{1129,
+              "The backup %1 has changed since it was read, so nothing was restored. Try again to "
+              "see what it holds now.",
+              "Die Sicherung %1 wurde verändert, seit sie gelesen wurde; es wurde nichts "
+              "wiederhergestellt. Versuchen Sie es erneut, um zu sehen, was sie jetzt enthält."},
+    TextEntry{1130,
+              "The previous Zarvek file could not be restored; the Zarvek file was left as it "
+              "was.\r\n%1",
+              "Die vorherige Zarvek Datei konnte nicht wiederhergestellt werden; die Zarvek Datei "
+              "bleibt unverändert.\r\n%1"},
+    TextEntry{1131, "%1-%2-%3 %4:%5", "%3.%2.%1 %4:%5"},
+    TextEntry{1132, "Restore Previous Grid File", "Vorherige Zarvek Datei wiederherstellen"},
     TextEntry{1133, "Ctrl+N", "Strg+N"},
     TextEntry{1134,
               "The entry for %1, \"%2\", contains the digit-group separator \"%3\", which would "

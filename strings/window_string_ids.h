@@ -22,6 +22,22 @@ enum WindowStringId : int {
     kErrorTitle = 1114,                      //
     kFileTooLargeToShow = 1115,              // %1 the limit in megabytes
     kFileCannotBeRead = 1116,                //
+    kRemovePart = 1117,                      // the button, the context menu and the title
+    kRemovePartQuestion = 1118,              // %1 part number, %2 its name, %3 the path
+    kPartNoLongerThere = 1119,               // %1 the path, %2 part number, %3 its name
+    kPartNotRemovedTitle = 1120,             //
+    kRemoveFileUnreadable = 1121,            // %1 the reason
+    kRemoveNotAGridFile = 1122,              // %1 the path
+    kPartNotRemoved = 1123,                  // %1 the reason
+    kMenuRestorePreviousGridFile = 1124,     // the menu item, with its access key
+    kRestoreQuestion = 1125,                 // %1 the path, %2 the backup's parts, %3 its time
+    kRestoreIntoMissingFileQuestion = 1126,  // as 1125
+    kNoPreviousGridFile = 1127,              // %1 the path
+    kBackupCannotBeRestored = 1128,          // %1 the reason
+    kBackupChanged = 1129,                   // %1 the backup's path
+    kGridFileNotRestored = 1130,             // %1 the reason
+    kDateAndTime = 1131,                     // %1 year, %2 month, %3 day, %4 hour, %5 minute
+    kRestorePreviousGridFileTitle = 1132,    //
     kFileNewShortcut = 1133,                 // File > New's key as a menu shows it
     kSeatFieldHasGroupSeparator = 1134,      // %1 field name, %2 text, %3 group, %4 decimal sep.
 };

@@ -61,6 +61,15 @@ Invocation Write(Command command, std::string probe, std::string name,
     return invocation;
 }
 
+Invocation Removal(std::optional<int> part, std::string name, bool yes = false) {
+    Invocation invocation;
+    invocation.command = Command::Remove;
+    invocation.part = part;
+    invocation.name = std::move(name);
+    invocation.yes = yes;
+    return invocation;
+}
+
 Invocation Reader(Command command, std::optional<std::string> file, bool json = false) {
     Invocation invocation;
     invocation.command = command;
@@ -99,6 +108,16 @@ INSTANTIATE_TEST_SUITE_P(
                  With(With({"add"}, kSeats), {"--probe", "6", "--name", "A", "--file", "x.dat",
                                               "--yes", "--accept-spread"}),
                  Write(Command::Add, "6", "A", "x.dat", true, true)},
+        Accepted{
+            "RemoveByNumber", {"remove", "--part", "32767", "--yes"}, Removal(32767, "", true)},
+        Accepted{"RemoveByEmptyName", {"remove", "--name", ""}, Removal(std::nullopt, "")},
+        Accepted{"RestoreAFile",
+                 {"restore", "--file", "g.dat", "--yes"},
+                 [] {
+                     Invocation restore = Reader(Command::Restore, "g.dat");
+                     restore.yes = true;
+                     return restore;
+                 }()},
         Accepted{"ShowWithoutPath", {"show"}, Reader(Command::Show, std::nullopt)},
         Accepted{
             "LintJsonAfterPath", {"lint", "g.dat", "--json"}, Reader(Command::Lint, "g.dat", true)},
@@ -219,6 +238,18 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"EmptyFile",
                 With(With({"make"}, kSeats), {"--file", ""}),
                 {kCliEmptyValue, {"--file"}}},
+        Refused{"PartZero", {"remove", "--part", "0"}, {kCliPartNotANumber, {"0"}}},
+        Refused{"PartWithSign", {"remove", "--part", "+2"}, {kCliPartNotANumber, {"+2"}}},
+        Refused{"PartBeyondTheLargestFile",
+                {"remove", "--part", "32768"},
+                {kCliPartNotANumber, {"32768"}}},
+        Refused{"RemoveByNumberAndName",
+                {"remove", "--part", "2", "--name", "A"},
+                {kCliPartOrName, {}}},
+        Refused{"RemoveWithoutAPart", {"remove", "--yes"}, {kCliPartOrName, {}}},
+        Refused{"RestoreTakesNoPart",
+                {"restore", "--part", "1"},
+                {kCliUnknownOption, {"restore", "--part"}}},
         Refused{"FirstFaultFromTheLeftWins",
                 {"check", "--p1", "x", "--bogus"},
                 {kCliSeatValueCount, {"--p1", "x", "1"}}}),

@@ -47,7 +47,7 @@ struct ReplaceCase {
     bool interactive;
     std::deque<std::string> typed;
     Answer answer;
-    CliDialogs::Replace replace;
+    CliDialogs::Confirmation replace;
 
     // Test names and failures show the fault, not the bytes of the case.
     friend void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.fault; }
@@ -61,7 +61,7 @@ TEST_P(ReplaceAnswers, AnsweredAsTheFlagsAndTheTerminalSay) {
     terminal.typed = GetParam().typed;
     CliDialogs dialogs(terminal, Language::English, {.yes = GetParam().yesFlag});
     EXPECT_EQ(dialogs.Ask(ReplacePrompt(Language::English)), GetParam().answer);
-    EXPECT_EQ(dialogs.replace(), GetParam().replace);
+    EXPECT_EQ(dialogs.confirmation(), GetParam().replace);
     // Only a person at a terminal is asked.
     const bool asked = !GetParam().yesFlag && GetParam().interactive;
     EXPECT_EQ(terminal.reads, asked ? 1 : 0);
@@ -69,7 +69,7 @@ TEST_P(ReplaceAnswers, AnsweredAsTheFlagsAndTheTerminalSay) {
               asked);
 }
 
-using R = CliDialogs::Replace;
+using R = CliDialogs::Confirmation;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceAnswers,
     testing::Values(

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
             "MissingThirdSeat",
             {"make", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--probe", "6", "--name", "A"},
             "The option --p3 is missing."},
-        UsageCase{"UnknownCommand", {"remove"}, "Unknown command \"remove\"."}),
+        UsageCase{"UnknownCommand", {"delete"}, "Unknown command \"delete\"."}),
     [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(ZarvekGridTest, NoCommandIsAUsageError) {
@@ -100,6 +100,8 @@ TEST_F(ZarvekGridTest, HelpDocumentsEveryCommandLine) {
              "[--accept-spread]\n",
              "zarvek-grid add   SEATS --probe D --name NAME [--file PATH] [--yes] "
              "[--accept-spread]\n",
+             "zarvek-grid remove (--part N | --name NAME) [--file PATH] [--yes]\n",
+             "zarvek-grid restore [--file PATH] [--yes]\n",
              "zarvek-grid show  [PATH | --file PATH]\n",
              "zarvek-grid lint  [PATH | --file PATH] [--json]\n",
              "SEATS: --p1 X,Y,Z,I,J,K --p2 X,Y,Z,I,J,K --p3 X,Y,Z,I,J,K\n",

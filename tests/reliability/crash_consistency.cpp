@@ -1,17 +1,23 @@
-// crash_consistency: kills a process adding a part to a large grid file with SIGKILL at many
-// moments spread over its whole run, and checks after every kill that the grid file is byte for
-// byte the old or the new complete file, that at most the fixed temporary file is left beside it,
-// and that the next add succeeds (reusing or removing that temporary file).
+// crash_consistency: kills processes that add a part to a large grid file, remove one from it or
+// restore its backup, with SIGKILL at many moments spread over their whole run, and checks after
+// every kill that the grid file is byte for byte the old or the new complete file, that its
+// backup is a file it held before, that nothing but the lock, the fixed temporary file and a
+// restore's outgoing file is left beside them, and that the next add, remove or restore succeeds
+// over what the kill left.
 //
-//   crash_consistency --adder PROGRAM [--parts 2000] [--kills 240] [--keep]
+//   crash_consistency --adder PROGRAM [--tool PROGRAM] [--parts 2000] [--kills 240] [--keep]
 //
-// PROGRAM is called with the words of "zarvek-grid add" (see adder_process.h). The uncut runs
-// (three at first, then every add after a kill that left the old file) measure when the temporary
-// file appears and when the new file takes the place of the old one. Two fifths of the kills are
-// aimed before the write (from the start of the process to the temporary file's appearance), two
-// fifths inside it (from the temporary file's appearance, which the test watches for, to the
-// replace) and one fifth after the replace, to the end of the process. Exit status 0 when every
-// check held; the folder is kept for inspection when one failed (or with --keep).
+// The adder is called with the words of "zarvek-grid add", the tool (default: the adder) with
+// those of "zarvek-grid remove --name NAME" and "zarvek-grid restore" (see adder_process.h). The
+// kills come in blocks of five of one kind: adds, then removes, then restores, and so on. The
+// uncut runs (three of each kind at first, then every run after a kill that left the old file)
+// measure when a run starts writing (the temporary file of an add or remove appears, or the
+// outgoing name of a restore) and when the new file takes the place of the old one. Two fifths
+// of the kills are aimed before the write (from the start of the process to that moment), two
+// fifths inside it (from then to the replace) and one fifth after the replace, to the end of the
+// process: for a restore that is where the file it replaced waits under the outgoing name for
+// its second rename. Exit status 0 when every check held; the folder is kept for inspection when
+// one failed (or with --keep).
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -20,6 +26,9 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -28,6 +37,7 @@
 #include "adder_process.h"
 #include "common/number_text.h"
 #include "spread_parts.h"
+#include "storage/backup_swap.h"
 #include "storage/grid_file_io.h"
 #include "storage/safe_write.h"
 
@@ -57,6 +67,13 @@ ino_t InodeOf(const fs::path& path) {
     return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
+std::optional<std::string> BytesIfThere(const fs::path& path) {
+    if (!fs::exists(path)) {
+        return std::nullopt;
+    }
+    return ReadFileBytes(path);
+}
+
 // The part the adder appends, its numbers read from the texts it is given.
 void AppendAsTheAdderDoes(GridFile& gridFile, int index) {
     const SeatTextRows texts = SeatTexts(SpreadPart(index));
@@ -71,125 +88,217 @@ void AppendAsTheAdderDoes(GridFile& gridFile, int index) {
                        SpreadPartName(index), "");
 }
 
-// How long an add spends before its write, in it, and after the replace.
+enum class Operation { Add, Remove, Restore };
+constexpr std::array kOperations = {Operation::Add, Operation::Remove, Operation::Restore};
+
+const char* NameOf(Operation operation) {
+    switch (operation) {
+        case Operation::Add:
+            return "add";
+        case Operation::Remove:
+            return "remove";
+        case Operation::Restore:
+            return "restore";
+    }
+    return "?";
+}
+
+// How long a run spends before its write, in it, and after the replace.
 struct Stretches {
     double beforeWrite = 0;
     double write = 0;
     double afterReplace = 0;
 };
 
-// When, after its start, an uncut add showed its steps.
+// When, after its start, an uncut run showed its steps.
 struct Phases {
-    double temporaryAppeared = 0;  // the temporary file was created
-    double replaced = 0;           // the new file took the old one's place
-    double ended = 0;              // the process ended
+    double writeBegan = 0;  // the temporary file, or a restore's outgoing name, appeared
+    double replaced = 0;    // the new file took the old one's place
+    double ended = 0;       // the process ended
+};
+
+// What became of the kills of one kind of run.
+struct Tally {
+    int before = 0;
+    int inside = 0;
+    int after = 0;
+    int ended = 0;
+    int outgoingLeft = 0;  // restores killed between their two renames
+};
+
+// One run to be made: its words, the file it must leave, and the name whose appearance shows
+// that it has begun to write.
+struct Planned {
+    Operation operation;
+    std::vector<std::string> words;
+    std::string expected;
+    fs::path marker;
 };
 
 class CrashTest {
   public:
-    CrashTest(std::string adder, const fs::path& folder, int parts)
+    CrashTest(std::string adder, std::string tool, const fs::path& folder, int parts)
         : adder_(std::move(adder)),
+          tool_(std::move(tool)),
           gridFile_(folder / "Armdata" / "Gridfile.dat"),
           temporary_(TemporaryPathFor(gridFile_.string())),
           backup_(BackupPathFor(gridFile_.string())),
-          log_(folder / "adder.log"),
-          model_(SpreadGridFile(0, parts)),
-          next_(parts) {
+          outgoing_(OutgoingPathFor(gridFile_.string())),
+          log_(folder / "runs.log"),
+          next_(parts),
+          firstParts_(parts) {
         fs::create_directory(gridFile_.parent_path());
-        current_ = GridFileBytes(model_);
+        current_ = GridFileBytes(SpreadGridFile(0, parts));
         WriteFileSafely(gridFile_.string(), current_);
     }
 
     void Run(int kills) {
         const auto started = Clock::now();
         for (int calibration = 0; calibration < 3; ++calibration) {
-            AddUncut();
+            for (const Operation operation : kOperations) {
+                RunUncut(operation);
+            }
         }
-        Require(!observed_.empty(),
-                "the temporary file of an uncut add was never seen; use more parts");
+        for (const Operation operation : kOperations) {
+            Require(typical_.contains(operation), std::string("the write of an uncut ") +
+                                                      NameOf(operation) +
+                                                      " was never seen; use more parts");
+        }
         for (int kill = 0; kill < kills; ++kill) {
-            KillOneAdd(kill);
+            KillOneRun(kill);
         }
-        AddUncut();  // the add after the last kill
-        CheckFinalFile();
+        RunUncut(Operation::Add);  // the write after the last kill
+        Require(ReadFileBytes(gridFile_) == current_ && MakeGridFileObj(gridFile_.string()),
+                "the final file is not the one expected");
+        Require(!fs::exists(temporary_) && !fs::exists(outgoing_),
+                "the last add left its temporary file or an outgoing file");
         std::printf(
-            "crash consistency: %d adders killed with SIGKILL while adding to a grid file of %d "
-            "to %d parts (%zu KB), %d uncut adds, %.1f s in all\n"
-            "  killed before the write began:            %d\n"
-            "  killed inside the write (temporary file): %d\n"
-            "  killed after the new file was in place:   %d\n"
-            "  ended before the kill:                    %d\n"
-            "  an uncut add (median): %.1f ms before the write, %.1f ms writing, %.1f ms after\n"
-            "every file was the old or the new one byte for byte, every next add succeeded\n",
-            kills, firstParts_, next_, current_.size() / 1024, uncut_,
-            Seconds(Clock::now() - started), before_, inside_, after_, ended_,
-            1000 * typical_.beforeWrite, 1000 * typical_.write, 1000 * typical_.afterReplace);
+            "crash consistency: %d runs killed with SIGKILL while adding to, removing from and "
+            "restoring a grid file of about %d parts (%zu KB), %d uncut runs, %.1f s in all\n",
+            kills, firstParts_, current_.size() / 1024, uncut_, Seconds(Clock::now() - started));
+        for (const Operation operation : kOperations) {
+            const Tally& t = tallies_[operation];
+            const Stretches& s = typical_[operation];
+            std::printf(
+                "  %-7s killed before the write %3d, inside it %3d, after the replace %3d, ended "
+                "first %3d; uncut (median) %.1f ms before the write, %.1f ms writing, %.1f ms "
+                "after\n",
+                NameOf(operation), t.before, t.inside, t.after, t.ended, 1000 * s.beforeWrite,
+                1000 * s.write, 1000 * s.afterReplace);
+        }
+        std::printf(
+            "  restores killed between their two renames (no backup, the replaced file under "
+            "the outgoing name): %d\n"
+            "every file was the old or the new one byte for byte, every next run succeeded\n",
+            tallies_[Operation::Restore].outgoingLeft);
     }
 
   private:
-    std::vector<std::string> Words() const { return AddWords(gridFile_.string(), next_); }
+    // The run of `operation` on the file as it is now.
+    Planned Next(Operation operation) const {
+        const std::string file = gridFile_.string();
+        std::optional<GridFile> model = MakeGridFileObj(file);
+        Require(model.has_value(), "the grid file does not read");
+        switch (operation) {
+            case Operation::Add: {
+                AppendAsTheAdderDoes(*model, next_);
+                return {operation, AddWords(file, next_), GridFileBytes(*model), temporary_};
+            }
+            case Operation::Remove: {
+                const std::string name = model->Parts.Item(1).sName;
+                model->Parts.Remove(1);
+                return {operation,
+                        {"remove", "--yes", "--file", file, "--name", name},
+                        GridFileBytes(*model),
+                        temporary_};
+            }
+            case Operation::Restore: {
+                // What an interrupted restore left under the outgoing name is the backup.
+                std::optional<std::string> backup = BytesIfThere(backup_);
+                if (!backup) {
+                    backup = BytesIfThere(outgoing_);
+                }
+                Require(backup.has_value(), "there is no backup to restore");
+                return {operation, {"restore", "--yes", "--file", file}, *backup, outgoing_};
+            }
+        }
+        throw CheckFailed("no such operation");
+    }
 
-    // Adds the next part without a kill; the file must then hold exactly the expected bytes.
-    void AddUncut() {
-        const std::string expected = ExpectedAfterNextAdd();
-        const bool leftover = fs::exists(temporary_);
+    pid_t Start(const Planned& run) const {
+        return StartAdder(run.operation == Operation::Add ? adder_ : tool_, run.words, log_);
+    }
+
+    // Runs the next `operation` without a kill; the file must then hold exactly the expected
+    // bytes and the backup the file it replaced.
+    void RunUncut(Operation operation) {
+        const Planned run = Next(operation);
+        const bool leftover = fs::exists(run.marker);
         const ino_t before = InodeOf(gridFile_);
         const auto start = Clock::now();
-        const pid_t adder = StartAdder(adder_, Words(), log_);
+        const pid_t process = Start(run);
         Phases phases;
         int status = 0;
         for (;;) {
-            if (HasEnded(adder, status)) {
+            if (HasEnded(process, status)) {
                 phases.ended = Seconds(Clock::now() - start);
                 break;
             }
-            if (phases.temporaryAppeared == 0 && !leftover && fs::exists(temporary_)) {
-                phases.temporaryAppeared = Seconds(Clock::now() - start);
+            if (phases.writeBegan == 0 && !leftover && fs::exists(run.marker)) {
+                phases.writeBegan = Seconds(Clock::now() - start);
             }
             if (phases.replaced == 0 && InodeOf(gridFile_) != before) {
                 phases.replaced = Seconds(Clock::now() - start);
             }
         }
-        Require(status == 0, "an uncut add ended with status " + std::to_string(status) + " (see " +
+        const std::string what = std::string("an uncut ") + NameOf(operation);
+        Require(status == 0, what + " ended with status " + std::to_string(status) + " (see " +
                                  log_.string() + ")");
-        Require(ReadFileBytes(gridFile_) == expected, "an uncut add wrote other bytes");
-        Require(!fs::exists(temporary_), "an uncut add left its temporary file");
-        Require(ReadFileBytes(backup_) == current_, "the backup is not the file replaced");
-        if (!leftover && phases.temporaryAppeared > 0 && phases.replaced > 0) {
-            Learn(phases);
+        Require(ReadFileBytes(gridFile_) == run.expected, what + " wrote other bytes");
+        Require(ReadFileBytes(backup_) == current_, what + " left another backup");
+        Require(!fs::exists(outgoing_), what + " left an outgoing file");
+        Require(operation == Operation::Restore || !fs::exists(temporary_),
+                what + " left its temporary file");
+        if (!leftover && phases.writeBegan > 0 && phases.replaced > 0) {
+            Learn(operation, phases);
         }
         ++uncut_;
-        Advance(expected);
+        current_ = run.expected;
+        if (operation == Operation::Add) {
+            ++next_;
+        }
     }
 
     // The kills are aimed by the medians of the uncut runs: the time a write takes varies (the
     // flush to the disk above all), and a mean would be pulled up by a few slow ones.
-    void Learn(const Phases& phases) {
-        observed_.push_back(Stretches{phases.temporaryAppeared,
-                                      phases.replaced - phases.temporaryAppeared,
-                                      phases.ended - phases.replaced});
+    void Learn(Operation operation, const Phases& phases) {
+        std::vector<Stretches>& seen = observed_[operation];
+        seen.push_back(Stretches{phases.writeBegan, phases.replaced - phases.writeBegan,
+                                 phases.ended - phases.replaced});
         const auto median = [&](double Stretches::*field) {
             std::vector<double> values;
-            for (const Stretches& observed : observed_) {
+            for (const Stretches& observed : seen) {
                 values.push_back(observed.*field);
             }
             std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
             return values[values.size() / 2];
         };
-        typical_ = Stretches{median(&Stretches::beforeWrite), median(&Stretches::write),
-                             median(&Stretches::afterReplace)};
+        typical_[operation] = Stretches{median(&Stretches::beforeWrite), median(&Stretches::write),
+                                        median(&Stretches::afterReplace)};
     }
 
     // Where kill number `kill` is aimed: two fifths before the write (from the start of the
-    // process to the appearance of the temporary file), two fifths inside it (from then to the
-    // replace), one fifth after the replace. Within its stretch the moment follows the
-    // golden-ratio sequence, so no two kills share it.
+    // process to the appearance of its marker), two fifths inside it (from then to the replace),
+    // one fifth after the replace. Within its stretch the moment follows the golden-ratio
+    // sequence, so no two kills share it.
     enum class Aim { BeforeWrite, InsideWrite, AfterReplace };
 
     static Aim AimOf(int kill) {
         const int fifth = kill % 5;
         return fifth < 2 ? Aim::BeforeWrite : fifth < 4 ? Aim::InsideWrite : Aim::AfterReplace;
     }
+
+    static Operation OperationOf(int kill) { return kOperations[(kill / 5) % kOperations.size()]; }
 
     static Clock::duration Fraction(double seconds, int kill) {
         const double u = std::fmod((kill + 1) * 0.6180339887498949, 1.0);
@@ -198,137 +307,133 @@ class CrashTest {
     }
 
     // Spins until `until` says so or the process has ended; false when it ended.
-    template <typename Until>
-    static bool SpinUntil(pid_t adder, int& status, Until until) {
+    static bool SpinUntil(pid_t process, int& status, const std::function<bool()>& until) {
         while (!until()) {
-            if (HasEnded(adder, status)) {
+            if (HasEnded(process, status)) {
                 return false;
             }
         }
         return true;
     }
 
-    void KillOneAdd(int kill) {
-        const std::string expected = ExpectedAfterNextAdd();
+    void KillOneRun(int kill) {
+        const Operation operation = OperationOf(kill);
+        const Planned run = Next(operation);
+        const Stretches& typical = typical_[operation];
+        const std::string old = current_;
+        // The backup as the run finds it: an interrupted restore may have left it under the
+        // outgoing name.
+        const std::optional<std::string> oldOutgoing = BytesIfThere(outgoing_);
+        const std::optional<std::string> oldBackup =
+            fs::exists(backup_) ? BytesIfThere(backup_) : oldOutgoing;
         const ino_t before = InodeOf(gridFile_);
-        const auto temporaryAppeared = [&] { return fs::exists(temporary_); };
+        const bool leftover = fs::exists(run.marker);
+        const auto writeBegan = [&] { return !leftover && fs::exists(run.marker); };
         const auto replaced = [&] { return InodeOf(gridFile_) != before; };
         const auto start = Clock::now();
-        const pid_t adder = StartAdder(adder_, Words(), log_);
+        const pid_t process = Start(run);
         int status = 0;
         bool running = true;
         switch (AimOf(kill)) {
             case Aim::BeforeWrite: {
-                const auto deadline = start + Fraction(typical_.beforeWrite, kill);
-                running = SpinUntil(
-                    adder, status, [&] { return Clock::now() >= deadline || temporaryAppeared(); });
+                const auto deadline = start + Fraction(typical.beforeWrite, kill);
+                running = SpinUntil(process, status,
+                                    [&] { return Clock::now() >= deadline || writeBegan(); });
                 break;
             }
             case Aim::InsideWrite: {
-                running =
-                    SpinUntil(adder, status, [&] { return temporaryAppeared() || replaced(); });
-                const auto deadline = Clock::now() + Fraction(typical_.write, kill);
-                running = running && SpinUntil(adder, status, [&] {
+                running = SpinUntil(process, status, [&] { return writeBegan() || replaced(); });
+                const auto deadline = Clock::now() + Fraction(typical.write, kill);
+                running = running && SpinUntil(process, status, [&] {
                               return Clock::now() >= deadline || replaced();
                           });
                 break;
             }
             case Aim::AfterReplace: {
-                running = SpinUntil(adder, status, replaced);
-                const auto deadline = Clock::now() + Fraction(typical_.afterReplace, kill);
+                running = SpinUntil(process, status, replaced);
+                const auto deadline = Clock::now() + Fraction(typical.afterReplace, kill);
                 running =
-                    running && SpinUntil(adder, status, [&] { return Clock::now() >= deadline; });
+                    running && SpinUntil(process, status, [&] { return Clock::now() >= deadline; });
                 break;
             }
         }
         bool ended = !running;
         if (running) {
-            ::kill(adder, SIGKILL);
-            status = WaitFor(adder);
+            ::kill(process, SIGKILL);
+            status = WaitFor(process);
             ended = status != 128 + SIGKILL;
         }
-        Require(!ended || status == 0, "an adder ended with status " + std::to_string(status) +
-                                           " (see " + log_.string() + ")");
+        const std::string after =
+            "after kill " + std::to_string(kill) + " (" + NameOf(operation) + ")";
+        Require(!ended || status == 0, after + " the run had ended with status " +
+                                           std::to_string(status) + " (see " + log_.string() + ")");
         const std::string now = ReadFileBytes(gridFile_);
-        const bool old = now == current_;
-        Require(old || now == expected, "after kill " + std::to_string(kill) +
-                                            " the grid file is neither the old nor the new one");
-        CheckFolder(kill);
-        if (fs::exists(backup_)) {
-            const std::string backup = ReadFileBytes(backup_);
-            Require(backup == current_ || backup == previous_,
-                    "after kill " + std::to_string(kill) + " the backup is no earlier file");
-        }
+        const bool isNew = now == run.expected && now != old;
+        Require(now == old || isNew, after + " the grid file is neither the old nor the new one");
+        CheckFolder(after);
+        CheckBackup(after, isNew, old, oldBackup, oldOutgoing);
+
+        Tally& tally = tallies_[operation];
         if (ended) {
-            ++ended_;
-        } else if (!old) {
-            ++after_;
-        } else if (fs::exists(temporary_)) {
-            ++inside_;
+            ++tally.ended;
+        } else if (isNew) {
+            ++tally.after;
+            tally.outgoingLeft += fs::exists(outgoing_) && !fs::exists(backup_) ? 1 : 0;
+        } else if (writeBegan()) {
+            ++tally.inside;
         } else {
-            ++before_;
+            ++tally.before;
         }
-        if (old) {
-            AddUncut();  // the next add must succeed over what the kill left
+        if (isNew) {
+            current_ = run.expected;
+            next_ += operation == Operation::Add ? 1 : 0;
         } else {
-            Require(ReadFileBytes(backup_) == current_, "the backup is not the file replaced");
-            Advance(expected);
+            RunUncut(operation);  // the same run must succeed over what the kill left
         }
     }
 
-    // Only the grid file, its backup, its lock file and the one fixed temporary file.
-    void CheckFolder(int kill) const {
+    // The backup is the file replaced by the run (new file) or one the grid file held before; a
+    // file under the outgoing name is the file a restore replaced, waiting to become the backup.
+    void CheckBackup(const std::string& after, bool isNew, const std::string& old,
+                     const std::optional<std::string>& oldBackup,
+                     const std::optional<std::string>& oldOutgoing) const {
+        const std::optional<std::string> backup = BytesIfThere(backup_);
+        const std::optional<std::string> outgoing = BytesIfThere(outgoing_);
+        Require(!outgoing || *outgoing == old || outgoing == oldOutgoing,
+                after + " the outgoing file is not the old file");
+        if (isNew) {
+            Require(backup ? *backup == old : outgoing.has_value(),
+                    after + " the backup is not the file replaced");
+        } else {
+            Require(!backup || *backup == old || backup == oldBackup,
+                    after + " the backup is no earlier file");
+        }
+    }
+
+    // Only the grid file, its backup, its lock file, the one fixed temporary file and a
+    // restore's outgoing file.
+    void CheckFolder(const std::string& after) const {
         const std::set<std::string> allowed{"Gridfile.dat", "Gridfile.dat.bak", "Gridfile.dat.lock",
-                                            "Gridfile.dat.tmp"};
+                                            "Gridfile.dat.tmp", "Gridfile.dat.bak.new"};
         for (const std::string& name : FolderNames(gridFile_.parent_path())) {
-            Require(allowed.contains(name),
-                    "after kill " + std::to_string(kill) + " the folder holds " + name);
+            Require(allowed.contains(name), after + " the folder holds " + name);
         }
-    }
-
-    std::string ExpectedAfterNextAdd() {
-        AppendAsTheAdderDoes(model_, next_);
-        std::string expected = GridFileBytes(model_);
-        model_.Parts.Remove(model_.Parts.Count());
-        return expected;
-    }
-
-    void Advance(const std::string& expected) {
-        AppendAsTheAdderDoes(model_, next_);
-        ++next_;
-        previous_ = current_;
-        current_ = expected;
-    }
-
-    void CheckFinalFile() const {
-        const std::optional<GridFile> read = MakeGridFileObj(gridFile_.string());
-        Require(read && read->Parts.Count() == static_cast<std::size_t>(next_),
-                "the final file does not hold every part added");
-        for (int index = 0; index < next_; ++index) {
-            Require(read->Parts.Item(index + 1).sName == SpreadPartName(index),
-                    "the final file holds " + read->Parts.Item(index + 1).sName + " at position " +
-                        std::to_string(index + 1));
-        }
-        Require(!fs::exists(temporary_), "the last add left its temporary file");
     }
 
     std::string adder_;
+    std::string tool_;
     fs::path gridFile_;
     fs::path temporary_;
     fs::path backup_;
+    fs::path outgoing_;
     fs::path log_;
-    GridFile model_;
-    int next_;
-    int firstParts_ = next_;
+    int next_;  // the index of the next part to add
+    int firstParts_;
     std::string current_;
-    std::string previous_;
-    Stretches typical_;  // the medians of observed_
-    std::vector<Stretches> observed_;
+    std::map<Operation, Stretches> typical_;  // the medians of observed_
+    std::map<Operation, std::vector<Stretches>> observed_;
+    std::map<Operation, Tally> tallies_;
     int uncut_ = 0;
-    int before_ = 0;
-    int inside_ = 0;
-    int after_ = 0;
-    int ended_ = 0;
 };
 
 }  // namespace
@@ -340,10 +445,11 @@ int main(int argc, char** argv) {
     const std::string adder = Option(words, "--adder", "");
     if (adder.empty()) {
         std::fprintf(stderr,
-                     "usage: crash_consistency --adder PROGRAM [--parts N] [--kills K] "
-                     "[--keep]\n");
+                     "usage: crash_consistency --adder PROGRAM [--tool PROGRAM] [--parts N] "
+                     "[--kills K] [--keep]\n");
         return 2;
     }
+    const std::string tool = Option(words, "--tool", adder);
     const int parts = std::stoi(Option(words, "--parts", "2000"));
     const int kills = std::stoi(Option(words, "--kills", "240"));
     const bool keep = std::find(words.begin(), words.end(), "--keep") != words.end();
@@ -352,7 +458,7 @@ int main(int argc, char** argv) {
     {
         ScratchFolder scratch(true);
         try {
-            CrashTest test(adder, scratch.path(), parts);
+            CrashTest test(adder, tool, scratch.path(), parts);
             test.Run(kills);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "FAILED: %s\nthe files are kept in %s\n", error.what(),

@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         ToleratedCase{"FinalPartLineWithLineEndIsDropped", Example() + "\r\nPart B\r\n", 1, 1.5f, 6,
                       kPartA},
         ToleratedCase{"OnlyPartLineIsDropped", Join({"$$", kHeader, "Part A"}), 1, 1.5f, 6, {}},
+        ToleratedCase{
+            "FileOfNoPartsReadsAsWritten", Join({"$$", "0 3 1.500000 6.000000 4"}), 0, 1.5f, 6, {}},
         ToleratedCase{"LoneLineFeedsEndLines",
                       Join({"$$", kHeader, "Part A", kSeat1, kSeat2, kSeat3}, "\n"), 1, 1.5f, 6,
                       kPartA},
@@ -200,9 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 1: expected the marker line \"$$\", but the file is empty."},
         FailureCase{"MarkerLineOnly", "$$\r\n",
                     "line 2: expected the header line, but the file ends after line 1."},
-        FailureCase{"TwoHeaderLinesOnly", Join({"$$", kHeader}),
+        FailureCase{"HeaderCountsAPartButTheFileEnds", Join({"$$", kHeader}),
                     "line 3: expected the first part line, but the file ends after line 2."},
-        FailureCase{"TwoHeaderLinesAndLineEnd", Join({"$$", kHeader, ""}),
+        FailureCase{"HeaderCountsAPartButTheFileEndsWithALineEnd", Join({"$$", kHeader, ""}),
                     "line 3: expected the first part line, but the file ends after line 2."},
         FailureCase{"HeaderOfThreeFields", Example("1 3 1.5"),
                     "line 2: expected a header line of at least four space-separated fields, "

@@ -109,6 +109,17 @@ TEST(WriteFileSafely, FolderAtTheBackupsNameStopsTheWriteBeforeTheReplace) {
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
 }
 
+// A second name of the grid file at the temporary file's name must not be written through.
+TEST(WriteFileSafely, LinkAtTheTemporaryNameNeverChangesTheFileItNames) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    WriteBytes(path, "old");
+    ASSERT_TRUE(MakeHardLink(path, TemporaryPathFor(path)));
+    WriteFileSafely(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), "old");
+}
+
 TEST(ReadWholeFile, MissingFileSaysWhichAndWhy) {
     TemporaryFolder folder;
     const std::string path = folder.File("absent.dat");

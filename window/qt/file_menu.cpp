@@ -25,6 +25,7 @@ void BuildFileMenu(QMainWindow& window, MainControls& controls) {
     controls.mnuFileOpen = AddItem(menu, "mnuFileOpen", "1002");
     controls.mnuOpenExisting = AddItem(menu, "mnuOpenExisting", "1032");
     controls.mnuAddToGridFile = AddItem(menu, "mnuAddToGridFile", "1036");
+    controls.mnuRestorePrevious = AddItem(menu, "mnuRestorePrevious", "1124");
     controls.mnuFileClose = AddItem(menu, "mnuFileClose", "1003");
     controls.mnuFileBar0 = menu.addSeparator();
     // No text: styles draw a separator's text beside its line.
@@ -33,8 +34,8 @@ void BuildFileMenu(QMainWindow& window, MainControls& controls) {
     controls.controlOrder.insert(
         controls.controlOrder.end(),
         {controls.mnuFile, controls.mnuFileNew, controls.mnuFileOpen, controls.mnuOpenExisting,
-         controls.mnuAddToGridFile, controls.mnuFileClose, controls.mnuFileBar0,
-         controls.mnuFileExit});
+         controls.mnuAddToGridFile, controls.mnuRestorePrevious, controls.mnuFileClose,
+         controls.mnuFileBar0, controls.mnuFileExit});
 }
 
 }  // namespace zarvek

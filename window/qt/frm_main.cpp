@@ -66,6 +66,12 @@ void FrmMain::ConnectCommands() {
     connect(c.mnuFileOpen, &QAction::triggered, this, &FrmMain::FileOpen);
     connect(c.mnuOpenExisting, &QAction::triggered, this, &FrmMain::OpenInstalledFile);
     connect(c.mnuAddToGridFile, &QAction::triggered, this, &FrmMain::AddToGridFile);
+    connect(c.mnuRestorePrevious, &QAction::triggered, this, &FrmMain::RestorePreviousGridFile);
+    connect(c.mnuFile, &QMenu::aboutToShow, this, [this] {
+        controls_.mnuRestorePrevious->setEnabled(commands_.CanRestorePreviousGridFile());
+    });
+    c.partsOpenExist->SetRemoveHandler(
+        [this](std::size_t position, const Part& part) { RemovePart(position, part); });
     connect(c.mnuFileClose, &QAction::triggered, this, &FrmMain::FileClose);
     connect(c.mnuFileExit, &QAction::triggered, this, &FrmMain::FileExit);
     for (QAction* button : c.toolbarButtons) {
@@ -101,6 +107,16 @@ void FrmMain::OpenInstalledFile() {
 
 void FrmMain::AddToGridFile() {
     commands_.AddToGridFile();
+}
+
+void FrmMain::RestorePreviousGridFile() {
+    commands_.RestorePreviousGridFile();
+}
+
+void FrmMain::RemovePart(std::size_t position, const Part& part) {
+    commands_.RemovePart(position, part);
+    // The operator goes on from the same place: the part that took the removed one's row.
+    controls_.partsOpenExist->SelectRow(position - 1);
 }
 
 void FrmMain::MakeGridFileClick() {

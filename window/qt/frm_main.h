@@ -48,6 +48,7 @@ class FrmMain : public QMainWindow, private MainWindowView {
     void FileOpen();
     void OpenInstalledFile();
     void AddToGridFile();
+    void RestorePreviousGridFile();
     void FileClose();
     void FileExit();
     void ToolbarButtonClick(const QString& key);
@@ -60,6 +61,7 @@ class FrmMain : public QMainWindow, private MainWindowView {
   private:
     void BuildControls();
     void ConnectCommands();
+    void RemovePart(std::size_t position, const Part& part);
 
     // MainWindowView
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;

@@ -63,6 +63,7 @@ struct MainControls {
     QAction* mnuFileOpen = nullptr;
     QAction* mnuOpenExisting = nullptr;
     QAction* mnuAddToGridFile = nullptr;
+    QAction* mnuRestorePrevious = nullptr;  // enabled when the File menu opens over a backup
     QAction* mnuFileClose = nullptr;
     QAction* mnuFileBar0 = nullptr;
     QAction* mnuFileExit = nullptr;

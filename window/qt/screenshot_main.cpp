@@ -6,7 +6,12 @@
 //                                                        close to the line of seats 1 and 2, typed
 //   zarvek-wizard-screenshot OUTPUT.png FILE.dat         the viewer showing FILE.dat as text
 //   zarvek-wizard-screenshot --parts OUTPUT.png FILE.dat the viewer showing FILE.dat's parts
+//   zarvek-wizard-screenshot --remove OUTPUT.png FILE.dat
+//                                    FILE.dat's parts, the fourth selected, and the question Remove
+//                                    Part asks, drawn over the window where it opens (answered No)
 #include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QPixmap>
 #include <clocale>
 #include <cstdio>
@@ -22,6 +27,7 @@
 #include "strings/string_table.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/parts_view.h"
+#include "window/qt/qt_dialogs.h"
 #include "window/qt/startup.h"
 #include "window/qt/system_locale.h"
 #include "window/qt/window_procedures.h"
@@ -64,19 +70,62 @@ constexpr Entry kNarrowSeat3[] = {
     {zarvek::Field::Z3, "97.6250"},
 };
 
-// Shows nothing and answers every box with its default; the file dialog chooses `file`.
+// The window with the box `message` opens over it, centred, as a window manager would frame it:
+// a title bar above the box. The file's own path in the prompt reads as the installed path the
+// window names above its viewer.
+QPixmap WithQuestion(zarvek::FrmMain& window, zarvek::Message message, const std::string& file) {
+    for (std::size_t at = message.prompt.find(file); at != std::string::npos;
+         at = message.prompt.find(file)) {
+        message.prompt.replace(at, file.size(), window.gridFilePath());
+    }
+    QPixmap picture = window.grab();
+    const auto box = zarvek::BuildMessageBox(message, window.language(), &window);
+    box->show();
+    QApplication::processEvents();
+    const QPixmap shown = box->grab();
+    QFont bold = box->font();
+    bold.setBold(true);
+    const int bar = QFontMetrics(bold).height() + 10;
+    QRect frame(0, 0, shown.width() + 2, shown.height() + bar + 2);
+    frame.moveCenter(picture.rect().center());
+    QPainter painter(&picture);
+    painter.fillRect(frame, QColor(70, 70, 70));
+    const QRect title(frame.left() + 1, frame.top() + 1, shown.width(), bar);
+    painter.fillRect(title, box->palette().color(QPalette::Highlight));
+    painter.setPen(box->palette().color(QPalette::HighlightedText));
+    painter.setFont(bold);
+    painter.drawText(title.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     box->windowTitle());
+    painter.drawPixmap(title.left(), title.bottom() + 1, shown);
+    box->hide();
+    return picture;
+}
+
+// Shows nothing and answers every box with its default; the file dialog chooses `file`. Once a
+// window is given, its first question is drawn into `question` and answered No.
 class ChoosingDialogs final : public zarvek::Dialogs {
   public:
     explicit ChoosingDialogs(std::string file) : file_(std::move(file)) {}
-    zarvek::Answer Ask(const zarvek::Message& message) override { return message.defaultButton; }
+    zarvek::Answer Ask(const zarvek::Message& message) override {
+        if (window_ != nullptr && message.buttons == zarvek::Buttons::YesNo) {
+            question = WithQuestion(*window_, message, file_);
+            window_ = nullptr;
+            return zarvek::Answer::No;
+        }
+        return message.defaultButton;
+    }
     void Beep() override {}
     std::optional<std::string> OpenFile(const std::string&, const std::string&,
                                         const std::string&) override {
         return file_;
     }
+    void DrawQuestionsOver(zarvek::FrmMain& window) { window_ = &window; }
+
+    QPixmap question;
 
   private:
     std::string file_;
+    zarvek::FrmMain* window_ = nullptr;
 };
 
 }  // namespace
@@ -87,7 +136,8 @@ int main(int argc, char* argv[]) {
     std::span<char*> args(argv + 1, static_cast<std::size_t>(argc - 1));
     const std::string_view option = args.empty() ? "" : args[0];
     const bool spread = option == "--spread";
-    const bool parts = option == "--parts";
+    const bool remove = option == "--remove";
+    const bool parts = option == "--parts" || remove;
     if (spread || parts) {
         args = args.subspan(1);
     }
@@ -95,7 +145,7 @@ int main(int argc, char* argv[]) {
         (spread && args.size() != 1)) {
         std::fprintf(stderr,
                      "usage: zarvek-wizard-screenshot [--spread] OUTPUT.png\n"
-                     "       zarvek-wizard-screenshot [--parts] OUTPUT.png FILE.dat\n");
+                     "       zarvek-wizard-screenshot [--parts | --remove] OUTPUT.png FILE.dat\n");
         return 2;
     }
     ChoosingDialogs dialogs(args.size() == 2 ? args[1] : "");
@@ -113,6 +163,20 @@ int main(int argc, char* argv[]) {
         window.FileOpen();
         if (parts) {
             window.controls().tabOpenExist->setCurrentWidget(window.controls().partsOpenExist);
+        }
+        if (remove) {
+            zarvek::PartsView& partsView = *window.controls().partsOpenExist;
+            partsView.SelectRow(3);
+            partsView.table().setFocus();
+            QApplication::processEvents();
+            dialogs.DrawQuestionsOver(window);
+            partsView.removeAction().trigger();
+            if (dialogs.question.isNull() ||
+                !dialogs.question.save(QString::fromLocal8Bit(args[0]))) {
+                std::fprintf(stderr, "cannot write %s\n", args[0]);
+                return 1;
+            }
+            return 0;
         }
     } else if (spread) {
         for (const Entry& entry : kNarrowSeat3) {

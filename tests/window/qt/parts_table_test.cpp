@@ -1,6 +1,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "storage/grid_file_io.h"
@@ -145,6 +148,41 @@ TEST_F(PartsTableTest, TabsAndColumnsInGerman) {
     EXPECT_EQ(window->controls().tabOpenExist->tabText(1), "Werkstücke");
     EXPECT_EQ(Model().headerData(1, Qt::Horizontal).toString(), "Werkstück");
     EXPECT_EQ(Cell(1, PartsColumn::Length23), "260,000");
+}
+
+// The Delete key in the table and File > Restore Previous Grid File run the shared commands.
+TEST_F(PartsTableTest, DeleteKeyRemovesTheSelectedPartAndRestoreBringsItBack) {
+    Start();
+    GridFile installed;
+    installed.sProbeDiameter = 6.0f;
+    AddPart(installed, "Bracket", 50, 60, 70);
+    AddPart(installed, "Flange", 200, 260, 300);
+    AddPart(installed, "Cover", 80, 90, 100);
+    const std::string bytes = GridFileBytes(installed);
+    WriteFile("Gridfile.dat", bytes);
+    window->OpenInstalledFile();
+    window->controls().tabOpenExist->setCurrentIndex(1);
+    QTableView& table = Parts().table();
+    table.setFocus();
+    window->controls().partsOpenExist->SelectRow(1);
+    EXPECT_TRUE(Parts().removeButton().isEnabled());
+
+    dialogs.answers = {Answer::Yes};
+    QTest::keyClick(&table, Qt::Key_Delete);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Remove Part");
+    ASSERT_EQ(Model().rowCount(), 2);
+    EXPECT_EQ(Cell(1, PartsColumn::Name), "Cover");
+    EXPECT_EQ(Parts().SelectedRow(), std::optional<std::size_t>(1));  // the next part
+
+    emit window->controls().mnuFile->aboutToShow();
+    EXPECT_TRUE(window->controls().mnuRestorePrevious->isEnabled());
+    dialogs.answers = {Answer::Yes};
+    window->controls().mnuRestorePrevious->trigger();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(Model().rowCount(), 3);
+    std::ifstream in(Path("Gridfile.dat"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
 }
 
 // A full file: the table holds every part through its model (the time it takes is measured in

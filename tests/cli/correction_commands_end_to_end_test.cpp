@@ -1,0 +1,121 @@
+// zarvek-grid remove and restore, run as a program on temporary files.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "storage/safe_write.h"
+#include "zarvek_grid_fixture.h"
+
+namespace zarvek {
+namespace {
+
+using namespace testing_support;
+using Args = std::vector<std::string>;
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class RemoveAndRestoreCommands : public ZarvekGridTest {
+  protected:
+    std::string Grid() const { return File("Gridfile.dat"); }
+    Args On(Args words) const { return Join(std::move(words), {"--file", Grid()}); }
+};
+
+// The checked-in files: cli_add_expected.dat is cli_make_expected.dat with a second part,
+// "Bügel rechts ".
+TEST_F(RemoveAndRestoreCommands, RemoveThenRestoreWriteTheExpectedBytesAndPushEach) {
+    InstallFakeHost(installFolder());
+    WriteBytes(Grid(), TestData("cli_add_expected.dat"));
+    const auto removed = Run(On({"remove", "--name", "Bügel rechts ", "--yes"}));
+    ASSERT_EQ(removed.exitCode, 0) << removed.err;
+    EXPECT_EQ(removed.err,
+              "Part 2 \"Bügel rechts \" was removed from the grid file " + Grid() + ".\n");
+    EXPECT_EQ(ReadBytes(Grid()), TestData("cli_make_expected.dat"));
+    const auto restored = Run(On({"restore", "--yes"}));
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(ReadBytes(Grid()), TestData("cli_add_expected.dat"));
+    EXPECT_EQ(ReadBytes(BackupPathFor(Grid())), TestData("cli_make_expected.dat"));
+    EXPECT_EQ(Pushes(), 2);
+}
+
+// Each case leaves the file as it was, exits as make and add would and says why.
+struct Unchanged {
+    const char* fault;
+    Args arguments;
+    bool terminal;
+    std::string typed;
+    int exitCode;
+    const char* message;
+
+    friend void PrintTo(const Unchanged& c, std::ostream* os) { *os << c.fault; }
+};
+
+class NothingChanges : public RemoveAndRestoreCommands,
+                       public testing::WithParamInterface<Unchanged> {};
+
+TEST_P(NothingChanges, ExitAsMakeAndAddAndSayWhy) {
+    // Three parts, two of them named alike; no backup.
+    const std::string bytes =
+        TestData("cli_add_expected.dat") + "\r\nPart Bracket. A" +
+        TestData("cli_make_expected.dat").substr(TestData("cli_make_expected.dat").find("\r\n\t"));
+    WriteBytes(Grid(), bytes);
+    Settings settings;
+    settings.terminal = GetParam().terminal;
+    settings.input = GetParam().typed;
+    const auto result = Run(On(GetParam().arguments), settings);
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
+    EXPECT_TRUE(Contains(result.err, GetParam().message)) << result.err;
+    EXPECT_EQ(ReadBytes(Grid()), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NothingChanges,
+    testing::Values(
+        Unchanged{"WithoutTerminalNothingIsRemoved",
+                  {"remove", "--part", "2"},
+                  false,
+                  "y\n",
+                  4,
+                  "Part 2 \"Bügel rechts \" was not removed from the grid file"},
+        Unchanged{"EnterOnTheTerminalMeansNo",
+                  {"remove", "--part", "1"},
+                  true,
+                  "\n",
+                  4,
+                  "Remove part 1 \"Bracket. A\" from the Zarvek file?"},
+        Unchanged{"NameOfSeveralParts",
+                  {"remove", "--name", "Bracket. A", "--yes"},
+                  false,
+                  "",
+                  1,
+                  "holds 2 parts named \"Bracket. A\" (parts 1, 3); nothing was removed."},
+        Unchanged{"NoPartOfThatName",
+                  {"remove", "--name", "Bracket", "--yes"},
+                  false,
+                  "",
+                  1,
+                  "holds no part named \"Bracket\""},
+        Unchanged{"NoPartOfThatNumber",
+                  {"remove", "--part", "4", "--yes"},
+                  false,
+                  "",
+                  1,
+                  "holds 3 parts, so there is no part 4"},
+        Unchanged{"RestoreWithoutABackup", {"restore", "--yes"}, false, "", 3, "has no backup"}),
+    [](const auto& info) { return std::string(info.param.fault); });
+
+TEST_F(RemoveAndRestoreCommands, RestoreWithoutTerminalOrYesRestoresNothing) {
+    WriteBytes(Grid(), TestData("cli_add_expected.dat"));
+    WriteBytes(BackupPathFor(Grid()), TestData("cli_make_expected.dat"));
+    const auto result = Run(On({"restore"}));
+    EXPECT_EQ(result.exitCode, 4) << result.err;
+    EXPECT_TRUE(Contains(result.err, "was not restored; nothing was changed. Give --yes"))
+        << result.err;
+    EXPECT_EQ(ReadBytes(Grid()), TestData("cli_add_expected.dat"));
+}
+
+}  // namespace
+}  // namespace zarvek
