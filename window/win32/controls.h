@@ -20,10 +20,12 @@ enum CommandId : int {
     kIdAddToGridFile,
     kIdFileClose,
     kIdFileExit,
+    kIdRestorePrevious,
     kIdToolbarFirst = 110,  // one per toolbar button, in the order of kToolbarKeys
     kIdCheckPattern = 120,
     kIdMakeGridFile,
     kIdAddButton,
+    kIdRemovePart,        // the parts page's button and the parts list's context menu
     kIdFirstField = 200,  // + IndexOf(field)
     kIdToolbar = 300,
     kIdTabOpenExist,
@@ -69,11 +71,12 @@ struct Win32Controls {
     HWND tabOpenExist = nullptr;
     HWND rtbOpenExist = nullptr;
     HWND lblOpenExist = nullptr;
-    // The parts tab: header values, legend and the virtual list of parts. No Tag: shown only in
-    // view mode with the parts tab selected.
+    // The parts tab: header values, legend, the virtual list of parts and Remove Part (enabled
+    // while a part is selected). No Tag: shown only in view mode with the parts tab selected.
     HWND lblPartsHeader = nullptr;
     HWND lblPartsLegend = nullptr;
     HWND tblParts = nullptr;
+    HWND cmdRemovePart = nullptr;
     HMENU menuBar = nullptr;
     HMENU mnuFile = nullptr;
     std::vector<MenuItem> menuItems;

@@ -4,8 +4,10 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/dialogs.h"
@@ -64,6 +66,9 @@ class FrmMain final : private MainWindowView {
     const PartsOverview& partsOverview() const { return parts_; }
     // The viewer's selected tab: 0 the file's text, 1 its parts.
     void SelectViewerTab(int tab);
+    // Selects the part in row `row` (from 0) of the parts list, or the last one when there are
+    // fewer; nothing without parts.
+    void SelectPartRow(std::size_t row);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,6 +80,9 @@ class FrmMain final : private MainWindowView {
     void ShowPartsOverview(PartsOverview overview);
     void ShowViewerPage();
     void CheckPatternPressed();
+    std::optional<std::size_t> SelectedPartRow() const;
+    void RemoveSelectedPart();
+    void ShowPartsContextMenu(LPARAM at);
 
     // MainWindowView
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;

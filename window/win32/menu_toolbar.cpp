@@ -18,6 +18,7 @@ void BuildFileMenu(HWND window, Win32Controls& c) {
                    {kIdFileOpen, "mnuFileOpen", "1002"},
                    {kIdOpenExisting, "mnuOpenExisting", "1032"},
                    {kIdAddToGridFile, "mnuAddToGridFile", "1036"},
+                   {kIdRestorePrevious, "mnuRestorePrevious", "1124"},
                    {kIdFileClose, "mnuFileClose", "1003"},
                    {0, "mnuFileBar0", "-"},
                    {kIdFileExit, "mnuFileExit", "1006"}};

@@ -99,7 +99,9 @@ TEST_F(Win32ModesTest, GermanInterfaceHasGermanCaptionsAndMenu) {
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileOpen, MF_BYCOMMAND), "Ö&ffnen...");
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileClose, MF_BYCOMMAND), "S&chließen");
     EXPECT_EQ(MenuText(c.mnuFile, kIdFileExit, MF_BYCOMMAND), "&Beenden");
-    EXPECT_EQ(GetMenuState(c.mnuFile, 5, MF_BYPOSITION) & MF_SEPARATOR,
+    EXPECT_EQ(MenuText(c.mnuFile, kIdRestorePrevious, MF_BYCOMMAND),
+              "Vorherige Zarvek Datei &wiederherstellen");
+    EXPECT_EQ(GetMenuState(c.mnuFile, 6, MF_BYPOSITION) & MF_SEPARATOR,
               static_cast<UINT>(MF_SEPARATOR));
     EXPECT_EQ(Text(Control("Label13")), "ALLE WERTE MÜSSEN IN MM EINGEGEBEN WERDEN");
     EXPECT_EQ(Text(Control("Label2")), "Punkt 2");
