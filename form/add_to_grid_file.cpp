@@ -78,6 +78,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
     } catch (const FieldNumberError& error) {
         ShowEntryError(context, error);
         form.DisableWriteCommands(true);
+        form.FocusForCorrection(error.field());
         return WriteCommandOutcome::InvalidEntry;
     }
     if (!AcceptPartName(form, context)) {

@@ -24,9 +24,13 @@ std::string Text(const CommandContext& context, int id) {
     return LookupString(id, context.language);
 }
 
-CheckOutcome Fail(FormModel& form, CheckOutcome outcome) {
+// `correct`: the field the refusal names, where the operator goes on.
+CheckOutcome Fail(FormModel& form, CheckOutcome outcome, std::optional<Field> correct = {}) {
     form.DisableWriteCommands(true);
     form.LockInputFields(false);
+    if (correct) {
+        form.FocusForCorrection(*correct);
+    }
     return outcome;
 }
 
@@ -44,7 +48,7 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
             ShowOkMessage(context, Text(context, kAllTextBoxesMustBeFilled),
                           Text(context, kInsufficientDataTitle), Icon::Critical,
                           kAllTextBoxesMustBeFilled);
-            return Fail(form, CheckOutcome::BlankField);
+            return Fail(form, CheckOutcome::BlankField, field);
         }
     }
 
@@ -60,7 +64,7 @@ CheckOutcome RunChecks(FormModel& form, const CommandContext& context,
         if (!unit) {
             ShowOkMessage(context, Text(context, kNotAVectorMessages[index]), "", Icon::Information,
                           kNotAVectorMessages[index]);
-            return Fail(form, kNotAVectorOutcomes[index]);
+            return Fail(form, kNotAVectorOutcomes[index], SeatField(Axis::I, seat));
         }
         WriteDirection(form, seat, *unit, context.locale);
         units[index] = *unit;
@@ -112,7 +116,7 @@ CheckOutcome CheckPattern(FormModel& form, const CommandContext& context,
         return RunChecks(form, context, blankTestFields);
     } catch (const FieldNumberError& error) {
         ShowEntryError(context, error);
-        return Fail(form, CheckOutcome::NotANumber);
+        return Fail(form, CheckOutcome::NotANumber, error.field());
     } catch (const std::exception& error) {
         ShowCommandError(context, error);
         return Fail(form, CheckOutcome::Failed);

@@ -31,9 +31,11 @@ bool IsPass(CheckOutcome outcome);
 // the positions; for each seat in turn its direction, which must not be (0, 0, 0) and is written
 // back into its three fields as a unit vector with five decimals (each a change of that field);
 // then the lengths, the right-hand rotation and the spread. Every failure shows exactly one
-// message through the context's dialogs, closes the write gate and unlocks the entry fields. A
-// pass opens the gate; a spread warning answered Yes opens it and unlocks the fields. Writes no
-// file.
+// message through the context's dialogs, closes the write gate and unlocks the entry fields; one
+// that names a field then puts the focus there with its text selected (FocusForCorrection): the
+// first blank field, the field that is not a number or holds the digit-group separator, the I
+// field of a seat whose direction is zero. A pass opens the gate; a spread warning answered Yes
+// opens it and unlocks the fields. Writes no file.
 CheckOutcome CheckPattern(FormModel& form, const CommandContext& context,
                           std::span<const Field> blankTestFields = AllFields());
 

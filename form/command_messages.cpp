@@ -19,13 +19,19 @@ void ShowOkMessage(const CommandContext& context, const std::string& prompt,
 }
 
 void ShowEntryError(const CommandContext& context, const FieldNumberError& error) {
+    const NumberLocale& locale = context.locale;
     std::string prompt;
     int textId = kFieldNotANumber;
-    if (error.reason() == FieldNumberError::Reason::GroupSeparatorInProbeDiameter) {
+    if (error.reason() == FieldNumberError::Reason::GroupSeparator &&
+        error.field() == Field::ProbeDiameter) {
         textId = kProbeDiameterHasGroupSeparator;
-        prompt = FillPlaceholders(
-            Text(context, kProbeDiameterHasGroupSeparator),
-            {error.text(), context.locale.groupSeparator, context.locale.decimalSeparator});
+        prompt = FillPlaceholders(Text(context, kProbeDiameterHasGroupSeparator),
+                                  {error.text(), locale.groupSeparator, locale.decimalSeparator});
+    } else if (error.reason() == FieldNumberError::Reason::GroupSeparator) {
+        textId = kSeatFieldHasGroupSeparator;
+        prompt = FillPlaceholders(Text(context, kSeatFieldHasGroupSeparator),
+                                  {DisplayName(error.field(), context.language), error.text(),
+                                   locale.groupSeparator, locale.decimalSeparator});
     } else {
         prompt = FillPlaceholders(Text(context, kFieldNotANumber),
                                   {DisplayName(error.field(), context.language), error.text()});

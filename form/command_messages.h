@@ -17,8 +17,8 @@ namespace zarvek {
 void ShowOkMessage(const CommandContext& context, const std::string& prompt,
                    const std::string& title, Icon icon, int textId = 0);
 
-// An entry that is not a number, naming the field and its text; or a probe diameter holding the
-// digit-group separator, naming the separators to use.
+// An entry that is not a number, naming the field and its text; or one holding the digit-group
+// separator, naming the field, its text, that separator and the decimal separator to use.
 void ShowEntryError(const CommandContext& context, const FieldNumberError& error);
 
 // The installed grid file does not exist (the message Open Installed File shows).

@@ -25,6 +25,13 @@ constexpr bool ShownInMode(ControlGroup group, WindowMode mode) {
            (mode == WindowMode::View && group == ControlGroup::View);
 }
 
+// Whether "Pattern is Good!" (lblPatternIsGood, in no group) is shown: while the write gate is
+// open, and only over the seat-entry form; in view mode it would stand over the viewer's tab bar.
+// The gate itself is not touched by a mode change (toolbar "T+" stays enabled in view mode).
+constexpr bool PatternIsGoodShown(bool writeGateOpen, WindowMode mode) {
+    return writeGateOpen && mode == WindowMode::Input;
+}
+
 // A Tag or design caption taken whole as a string-table id: the text, blanks around it ignored,
 // must be a decimal number; it is rounded to a whole number (halves to even) and must lie in the
 // 16-bit range. No value otherwise ("1039a", "Input", "-", "").

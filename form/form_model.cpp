@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "form/locale_separators.h"
 #include "form/verify_input.h"
 
 namespace zarvek {
@@ -45,11 +46,20 @@ void FormModel::LeaveField(Field field, FocusLoss loss, const NumberLocale& loca
     }
     std::string formatted;
     try {
-        formatted = FormatPattern(ParseLocaleNumber(Text(field), locale), *decimals, locale);
+        formatted = FormatPattern(ParseLocaleNumber(Text(field), WithoutGrouping(locale)),
+                                  *decimals, locale);
     } catch (const NumberFormatError&) {
-        return;  // not a number: left for Check Pattern to refuse
+        return;  // not a number, or a slip of the decimal separator: Check Pattern refuses it
     }
     SetText(field, std::move(formatted));
+}
+
+void FormModel::FocusForCorrection(Field field) {
+    if (observer_ != nullptr) {
+        observer_->FocusRequested(field);
+    }
+    // After the focus moved: receiving it may have selected otherwise.
+    Select(field, Selection{0, CharacterCount(Text(field))});
 }
 
 void FormModel::DisableWriteCommands(bool disable) {
@@ -73,9 +83,10 @@ void FormModel::Select(Field field, Selection selection) {
     }
 }
 
-void SetStartupSeatTexts(FormModel& form) {
+void SetStartupSeatTexts(FormModel& form, const NumberLocale& locale) {
+    const std::string zero = FormatPattern(0.0, 4, locale);
     for (const Field field : SeatFields()) {
-        form.SetText(field, "0.0000");
+        form.SetText(field, zero);
     }
 }
 

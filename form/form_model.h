@@ -23,6 +23,9 @@ class FormObserver {
     virtual void WriteGateChanged(bool /*open*/) {}
     // LockInputFields ran.
     virtual void InputLockChanged(bool /*locked*/) {}
+    // A refusal names the field: the window puts the keyboard focus there, as a move within the
+    // window (the field left is left as on Tab). The selection follows as SelectionChanged.
+    virtual void FocusRequested(Field /*field*/) {}
 };
 
 // Why a field lost the keyboard focus.
@@ -70,9 +73,14 @@ class FormModel {
 
     // The field lost the keyboard focus. Only when the operator moved on is a position field
     // rewritten with four decimals and a direction field with six, reading and writing numbers by
-    // `locale`; a text that is not a number is left as it is. The probe diameter and part name
-    // are never rewritten.
+    // `locale`; a text that is not a number, or holds the locale's digit-group separator, is left
+    // as it is (Check Pattern, Make and Add refuse it). The probe diameter and part name are never
+    // rewritten.
     void LeaveField(Field field, FocusLoss loss, const NumberLocale& locale);
+
+    // A command refused the field's entry: asks the observer to put the focus on the field
+    // (FocusRequested), then selects its whole text, so that the operator's next key replaces it.
+    void FocusForCorrection(Field field);
 
     // Closes (true) or opens (false) the write gate. Every call is reported to the observer.
     void DisableWriteCommands(bool disable);
@@ -94,8 +102,9 @@ class FormModel {
     bool inputLocked_ = false;
 };
 
-// The start-up texts: every seat field set to "0.0000", seat by seat, X to K (each a change).
-// The probe diameter and part name are left as they are.
-void SetStartupSeatTexts(FormModel& form);
+// The start-up texts: every seat field set to "0.0000" with the decimal separator of `locale`
+// ("0,0000" where "," is), seat by seat, X to K (each a change): a "." where it groups digits
+// would be refused as a slip. The probe diameter and part name are left as they are.
+void SetStartupSeatTexts(FormModel& form, const NumberLocale& locale);
 
 }  // namespace zarvek

@@ -1,5 +1,7 @@
 #include "form/form_sketch.h"
 
+#include "common/errors.h"
+#include "form/locale_separators.h"
 #include "strings/drawing_string_ids.h"
 
 namespace zarvek {
@@ -15,8 +17,36 @@ SeatTexts SeatTextsOf(const FormModel& form) {
     return texts;
 }
 
+namespace {
+
+// No seat field holds anything but blanks and zeros: the start-up texts, or nothing typed yet.
+bool NothingTyped(const SeatTexts& texts, const NumberLocale& locale) {
+    for (const auto& seat : texts) {
+        for (const std::string& text : seat) {
+            try {
+                if (!text.empty() && ParseLocaleNumber(text, locale) != 0.0) {
+                    return false;
+                }
+            } catch (const NumberFormatError&) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 PatternSketch SketchForm(const FormModel& form, const NumberLocale& locale) {
-    return SketchPattern(SeatTextsOf(form), locale);
+    // Read as Check Pattern reads them: a digit-group separator makes a text no number.
+    const NumberLocale entry = WithoutGrouping(locale);
+    const SeatTexts texts = SeatTextsOf(form);
+    PatternSketch sketch = SketchPattern(texts, entry);
+    if (NothingTyped(texts, entry)) {
+        // Zero directions everywhere are no verdict on an empty form.
+        sketch.hint = kSketchHintTypeSeats;
+    }
+    return sketch;
 }
 
 SketchTexts SketchTextsOf(const PatternSketch& sketch, Language language,

@@ -12,7 +12,9 @@ namespace zarvek {
 SeatTexts SeatTextsOf(const FormModel& form);
 
 // The drawing of the pattern the form holds now, its numbers read by `locale` as Check Pattern
-// reads them. Never throws, never shows anything.
+// reads them (a text holding the digit-group separator is no number). While every seat field is
+// blank or zero, as the form starts, the hint asks for the seats (kSketchHintTypeSeats) instead
+// of a verdict. Never throws, never shows anything.
 PatternSketch SketchForm(const FormModel& form, const NumberLocale& locale);
 
 // The texts of the drawing of `sketch` in `language`, its lengths with three decimals in `locale`

@@ -11,4 +11,12 @@ NumberLocale NumberLocaleFromSeparators(const std::string& decimalSeparator,
     return locale;
 }
 
+bool HoldsGroupSeparator(std::string_view text, const NumberLocale& locale) {
+    return !locale.groupSeparator.empty() && text.find(locale.groupSeparator) != std::string::npos;
+}
+
+NumberLocale WithoutGrouping(const NumberLocale& locale) {
+    return NumberLocale{locale.decimalSeparator, ""};
+}
+
 }  // namespace zarvek

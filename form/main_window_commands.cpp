@@ -33,7 +33,7 @@ void MainWindowCommands::Load(const ArmdataFolderQuery& query) {
     }
     gridFilePath_ = GridFilePathIn(armdataFolder_);
     view_.ShowMode(WindowMode::StartUp, gridFilePath_);
-    SetStartupSeatTexts(form_);
+    SetStartupSeatTexts(form_, locale_);
     form_.DisableWriteCommands(true);
 }
 

@@ -61,7 +61,8 @@ class MainWindowCommands {
                        MainWindowView& view);
 
     // The load handler after the captions: the Armdata folder and the installed grid-file path,
-    // start-up mode, every seat field "0.0000", the write gate closed. A failing step is skipped.
+    // start-up mode, every seat field "0.0000" (SetStartupSeatTexts), the write gate closed. A
+    // failing step is skipped.
     void Load(const ArmdataFolderQuery& query);
 
     const std::string& ArmdataFolder() const { return armdataFolder_; }

@@ -31,6 +31,7 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
     } catch (const FieldNumberError& error) {
         ShowEntryError(context, error);
         form.DisableWriteCommands(true);
+        form.FocusForCorrection(error.field());
         return WriteCommandOutcome::InvalidEntry;
     } catch (const std::exception& error) {
         ShowCommandError(context, error);

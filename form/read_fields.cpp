@@ -1,9 +1,24 @@
 #include "form/read_fields.h"
 
+#include "form/locale_separators.h"
+
 namespace zarvek {
+namespace {
+
+void RefuseGroupSeparator(Field field, const std::string& text, const NumberLocale& locale) {
+    if (HoldsGroupSeparator(text, locale)) {
+        throw FieldNumberError(field, text, FieldNumberError::Reason::GroupSeparator,
+                               ControlName(field) + ": \"" + text +
+                                   "\" holds the digit-group separator \"" + locale.groupSeparator +
+                                   "\".");
+    }
+}
+
+}  // namespace
 
 double ReadSeatNumber(const FormModel& form, Field field, const NumberLocale& locale) {
     const std::string& text = form.Text(field);
+    RefuseGroupSeparator(field, text, locale);
     try {
         return ParseLocaleNumber(text, locale);
     } catch (const NumberFormatError& error) {
@@ -30,12 +45,7 @@ Vector ReadDirection(const FormModel& form, int seat, const NumberLocale& locale
 
 float ReadProbeDiameter(const FormModel& form, const NumberLocale& locale) {
     const std::string& text = form.Text(Field::ProbeDiameter);
-    if (!locale.groupSeparator.empty() && text.find(locale.groupSeparator) != std::string::npos) {
-        throw FieldNumberError(Field::ProbeDiameter, text,
-                               FieldNumberError::Reason::GroupSeparatorInProbeDiameter,
-                               "txtProbeDia: \"" + text + "\" holds the digit-group separator \"" +
-                                   locale.groupSeparator + "\".");
-    }
+    RefuseGroupSeparator(Field::ProbeDiameter, text, locale);
     try {
         return ParseLocaleSingle(text, locale);
     } catch (const NumberFormatError& error) {

@@ -17,10 +17,9 @@ class FieldNumberError : public NumberFormatError {
   public:
     enum class Reason {
         NotANumber,
-        // The probe diameter holds the locale's digit-group separator. The diameter is never
-        // rewritten on screen, so a skipped separator would change its value unseen ("6.35"
-        // would be 635 mm where "." groups digits).
-        GroupSeparatorInProbeDiameter,
+        // The text holds the locale's digit-group separator. Skipped, it would change the value
+        // unseen ("6.35" would be 635 mm where "." groups digits), so no field takes it.
+        GroupSeparator,
     };
 
     FieldNumberError(Field field, std::string text, Reason reason, const std::string& message)
@@ -36,7 +35,8 @@ class FieldNumberError : public NumberFormatError {
     Reason reason_;
 };
 
-// The number in a seat field, read by `locale`. Throws FieldNumberError.
+// The number in a seat field, read by `locale`. Throws FieldNumberError when it is not a number or
+// holds the locale's digit-group separator.
 double ReadSeatNumber(const FormModel& form, Field field, const NumberLocale& locale);
 
 // The position (X, Y, Z) or direction (I, J, K) of seat 0, 1 or 2, read in the order X, Y, Z or

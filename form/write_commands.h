@@ -35,8 +35,9 @@ enum class WriteCommandOutcome {
 // context's language); No ends Declined with nothing written and the host library not called.
 // After a write the context's host library is called once, after the lock is dropped. Does not
 // look at the write gate (the window only lets it run while the gate is open) and leaves the form
-// as it was, except that an entry that is not a number closes the gate. Every failure shows one
-// message and writes nothing.
+// as it was, except that an entry that is not a number (or holds the digit-group separator)
+// closes the gate and gets the focus with its text selected (FocusForCorrection). Every failure
+// shows one message and writes nothing.
 WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context);
 
 // Add: appends the entered part to the installed grid file at the context's path. A missing file

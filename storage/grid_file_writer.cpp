@@ -214,7 +214,14 @@ GridFileWrite::GridFileWrite(const GridFile& gridFile, GridFileLock lock)
     : lock_(std::move(lock)),
       gridFile_(gridFile),
       replacesAFile_(
-          (CheckContent(gridFile, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
+          (CheckContent(gridFile_, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
+
+GridFileWrite::GridFileWrite(GridFile&& gridFile, GridFileLock lock)
+    : lock_(std::move(lock)),
+      kept_(std::move(gridFile)),
+      gridFile_(*kept_),
+      replacesAFile_(
+          (CheckContent(gridFile_, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
 
 void GridFileWrite::Store(HostLibrary& hostLibrary) {
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/grid_file.h"
@@ -25,6 +26,8 @@ class GridFileWrite {
     // GridFileError naming that file, with nothing touched and the lock dropped, for content no
     // grid file can hold, and then for a folder in the file's place.
     GridFileWrite(const GridFile& gridFile, GridFileLock lock);
+    // The same for a grid file that would be gone before Store: this object keeps it.
+    GridFileWrite(GridFile&& gridFile, GridFileLock lock);
 
     // Whether a file is at the path now, which Store replaces.
     bool ReplacesAFile() const { return replacesAFile_; }
@@ -40,6 +43,7 @@ class GridFileWrite {
 
   private:
     GridFileLock lock_;
+    std::optional<GridFile> kept_;  // a grid file handed over, which gridFile_ then refers to
     const GridFile& gridFile_;
     bool replacesAFile_ = false;
 };

@@ -106,6 +106,14 @@ constexpr std::array kWindowTexts = {
               "bleibt unverändert.\r\n%1"},
     TextEntry{1131, "%1-%2-%3 %4:%5", "%3.%2.%1 %4:%5"},
     TextEntry{1132, "Restore Previous Grid File", "Vorherige Zarvek Datei wiederherstellen"},
+    TextEntry{1133, "Ctrl+N", "Strg+N"},
+    TextEntry{1134,
+              "The entry for %1, \"%2\", contains the digit-group separator \"%3\", which would "
+              "change its value without notice.\r\nEnter the number without it, with \"%4\" as "
+              "the decimal separator.",
+              "Die Eingabe für %1, \"%2\", enthält das Tausendertrennzeichen \"%3\", das ihren "
+              "Wert unbemerkt verändern würde.\r\nGeben Sie die Zahl ohne dieses Zeichen ein, mit "
+              "\"%4\" als Dezimaltrennzeichen."},
     TextEntry{1148,
               "The part name holds %1, which a Zarvek file cannot hold: stored, each would become "
               "\"?\". Change the name; nothing was written.",

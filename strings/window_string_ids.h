@@ -38,7 +38,9 @@ enum WindowStringId : int {
     kGridFileNotRestored = 1130,             // %1 the reason
     kDateAndTime = 1131,                     // %1 year, %2 month, %3 day, %4 hour, %5 minute
     kRestorePreviousGridFileTitle = 1132,    //
-    // Taken from the end of the range, so that the window's next texts follow 1132 unhindered.
+    kFileNewShortcut = 1133,                 // File > New's key as a menu shows it
+    kSeatFieldHasGroupSeparator = 1134,      // %1 field name, %2 text, %3 group, %4 decimal sep.
+    // Taken from the end of the range, so that the window's next texts follow 1134 unhindered.
     kNameOutsideCodePage = 1148,       // %1 the characters, each quoted with its code
     kNameOutsideCodePageTitle = 1149,  //
 };

@@ -138,8 +138,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
         }
         err.read = master;
     } else {
+        // A program that ends without reading closes its input first: that is no failure here.
         if (!options.input.empty() &&
-            ::write(in.write, options.input.data(), options.input.size()) < 0) {
+            ::write(in.write, options.input.data(), options.input.size()) < 0 && errno != EPIPE) {
             throw std::runtime_error("cannot feed standard input");
         }
         CloseQuietly(in.write);

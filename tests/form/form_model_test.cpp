@@ -108,10 +108,13 @@ TEST_F(FormModelTest, EnteringASeatFieldSelectsItsWholeTextOnly) {
 
 TEST_F(FormModelTest, StartupSetsEverySeatFieldToZeroWithTheGateClosed) {
     form.DisableWriteCommands(false);
-    SetStartupSeatTexts(form);
+    SetStartupSeatTexts(form, kPointLocale);
     for (const Field field : SeatFields()) {
         EXPECT_EQ(form.Text(field), "0.0000") << ControlName(field);
     }
+    // Where "." groups digits, "0.0000" would be refused as a slip.
+    SetStartupSeatTexts(form, kCommaLocale);
+    EXPECT_EQ(form.Text(Field::K3), "0,0000");
     EXPECT_EQ(form.Text(Field::ProbeDiameter), "");
     EXPECT_EQ(form.Text(Field::PartName), "");
     EXPECT_FALSE(form.WriteGateOpen());
@@ -153,8 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LeaveCase{Field::I1, "0.70710678", kPointLocale, "0.707107"},
                     LeaveCase{Field::Z1, "-2.5", kPointLocale, "-2.5000"},
                     LeaveCase{Field::Y3, "1.00005", kPointLocale, "1.0001"},
-                    // The group separator is skipped: "1,5" is fifteen.
-                    LeaveCase{Field::X1, "1,5", kPointLocale, "15.0000"},
+                    // A digit-group separator is a slip of the decimal one: left as typed.
+                    LeaveCase{Field::X1, "12,5", kPointLocale, "12,5"},
+                    LeaveCase{Field::I2, "1,000", kPointLocale, "1,000"},
                     // A checked direction gains a sixth decimal, which closes the gate.
                     LeaveCase{Field::K2, "1.00000", kPointLocale, "1.000000"},
                     LeaveCase{Field::X2, "-0.00001", kPointLocale, "0.0000"},
@@ -172,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
     CommaLocale, LeavingAFieldRewritesItsNumber,
     testing::Values(LeaveCase{Field::X1, "1", kCommaLocale, "1,0000"},
                     LeaveCase{Field::X1, "1,5", kCommaLocale, "1,5000"},
-                    LeaveCase{Field::X1, "1.5", kCommaLocale, "15,0000"},
+                    LeaveCase{Field::X1, "12.5", kCommaLocale, "12.5"},
                     LeaveCase{Field::I3, "-0,57735026918962573", kCommaLocale, "-0,577350"},
                     LeaveCase{Field::X1, "1,2,3", kCommaLocale, "1,2,3"},
                     LeaveCase{Field::ProbeDiameter, "6,35", kCommaLocale, "6,35"}));

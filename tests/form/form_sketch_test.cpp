@@ -31,9 +31,23 @@ TEST(FormSketch, NumbersAreReadInTheUsersLocaleAsCheckPatternReadsThem) {
         form.SetText(SeatFields()[i], seats[i]);
     }
     EXPECT_DOUBLE_EQ(SketchForm(form, NumberLocale{",", "."}).sideLengths[0], 100.5);
-    // Where "," groups digits, "100,5" is 1005.
-    EXPECT_DOUBLE_EQ(SketchForm(form, NumberLocale{".", ","}).sideLengths[0], 1005.0);
+    // Where "," groups digits, "100,5" is no number (not 1005), and "100.5" where "." does.
+    EXPECT_EQ(SketchForm(form, NumberLocale{".", ","}).hint, kSketchHintTypeSeats);
+    form.SetText(Field::X2, "100.5");
+    EXPECT_EQ(SketchForm(form, NumberLocale{",", "."}).hint, kSketchHintTypeSeats);
     EXPECT_EQ(dialogs.messages.size(), 0u);
+}
+
+TEST(FormSketch, UntouchedFormAsksForTheSeatsInsteadOfSayingADirectionIsZero) {
+    testing_support::RecordingDialogs dialogs;
+    FormModel form(dialogs);
+    const NumberLocale comma{",", "."};
+    SetStartupSeatTexts(form, comma);
+    EXPECT_EQ(SketchForm(form, comma).hint, kSketchHintTypeSeats);
+    form.SetText(Field::X2, "0");  // typed, but still nothing but zeros
+    EXPECT_EQ(SketchForm(form, comma).hint, kSketchHintTypeSeats);
+    form.SetText(Field::K1, "1");
+    EXPECT_EQ(SketchForm(form, comma).hint, kSketchHintZeroDirection);
 }
 
 TEST(FormSketch, TextsAreInTheUsersLanguageAndNumberFormat) {

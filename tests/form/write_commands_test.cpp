@@ -373,5 +373,84 @@ TEST_F(WriteCommandsTest, CommaLocaleDiameterIsReadWithTheComma) {
     EXPECT_EQ(written->sProbeDiameter, 6.35f);
 }
 
+enum class Command { Check, Make, Add };
+
+struct RefusalCase {
+    Command command;
+    NumberLocale locale;
+    Language language;
+    Field field;
+    const char* typed;
+    Field named;         // where the focus goes, the text selected
+    const char* prompt;  // checked where given
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << "command " << static_cast<int>(c.command) << ", " << ControlName(c.field) << " \""
+        << c.typed << '"';
+}
+
+struct FocusRequests : FormObserver {
+    void FocusRequested(Field field) override { fields.push_back(field); }
+    std::vector<Field> fields;
+};
+
+// After its one message, a refusal that names a field puts the focus there with the text
+// selected; nothing is written and the gate is closed.
+class RefusalNamesTheFieldToCorrect : public WriteCommandsTest,
+                                      public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusalNamesTheFieldToCorrect, AndNothingIsWritten) {
+    const RefusalCase& c = GetParam();
+    if (c.command == Command::Add) {
+        MakeOnePart(kOtherSeats, "6", "installed");
+    }
+    const std::string before = Installed();
+    context.locale = c.locale;
+    context.language = c.language;
+    form.SetText(Field::PartName, "new");
+    form.SetText(Field::ProbeDiameter, "6");
+    for (std::size_t i = 0; i < kSeats.size(); ++i) {
+        form.SetText(SeatFields()[i], kSeats[i]);
+    }
+    form.SetText(c.field, c.typed);
+    form.DisableWriteCommands(false);
+    FocusRequests focus;
+    form.SetObserver(&focus);
+    if (c.command == Command::Check) {
+        EXPECT_FALSE(IsPass(CheckPattern(form, context)));
+    } else {
+        EXPECT_EQ(
+            c.command == Command::Make ? MakeGridFile(form, context) : AddToGridFile(form, context),
+            WriteCommandOutcome::InvalidEntry);
+    }
+    form.SetObserver(nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    if (c.prompt != nullptr) {
+        EXPECT_EQ(dialogs.messages[0].prompt, c.prompt);
+    }
+    EXPECT_EQ(focus.fields, std::vector<Field>{c.named});
+    EXPECT_EQ(form.SelectionOf(c.named), (Selection{0, form.Text(c.named).size()}));
+    EXPECT_EQ(form.Text(c.field), c.typed);
+    EXPECT_FALSE(form.WriteGateOpen());
+    EXPECT_EQ(Installed(), before);
+}
+
+const NumberLocale kPoint{".", ","};
+const NumberLocale kComma{",", "."};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, RefusalNamesTheFieldToCorrect, testing::Values(
+    RefusalCase{Command::Check, kPoint, Language::English, Field::X2, "12,5", Field::X2, "The entry for Point 2 X, \"12,5\", contains the digit-group separator \",\", which would change its value without notice.\r\nEnter the number without it, with \".\" as the decimal separator."},
+    RefusalCase{Command::Check, kComma, Language::German, Field::X2, "12.5", Field::X2, "Die Eingabe für Punkt 2 X, \"12.5\", enthält das Tausendertrennzeichen \".\", das ihren Wert unbemerkt verändern würde.\r\nGeben Sie die Zahl ohne dieses Zeichen ein, mit \",\" als Dezimaltrennzeichen."},
+    RefusalCase{Command::Make, kPoint, Language::English, Field::K3, "1,000", Field::K3, nullptr},
+    RefusalCase{Command::Add, kComma, Language::German, Field::Y1, "0.5", Field::Y1, nullptr},
+    RefusalCase{Command::Make, kComma, Language::German, Field::ProbeDiameter, "6.0", Field::ProbeDiameter, nullptr},
+    RefusalCase{Command::Check, kPoint, Language::English, Field::Y3, "1-2", Field::Y3, nullptr},
+    RefusalCase{Command::Check, kPoint, Language::English, Field::J2, "", Field::J2, nullptr},
+    RefusalCase{Command::Check, kPoint, Language::English, Field::PartName, "", Field::PartName, nullptr},
+    RefusalCase{Command::Check, kPoint, Language::English, Field::K2, "0", Field::I2, nullptr}));
+// clang-format on
+
 }  // namespace
 }  // namespace zarvek

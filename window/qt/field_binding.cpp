@@ -88,6 +88,11 @@ void FieldBinding::InputLockChanged(bool locked) {
     showInputLock_(locked);
 }
 
+void FieldBinding::FocusRequested(Field field) {
+    // A move within the window: the box left is left as on Tab.
+    Box(field)->setFocus(Qt::OtherFocusReason);
+}
+
 void FieldBinding::MoveFocusForNew(Field field) {
     // The box losing the focus hears of it inside setFocus, while the flag is up.
     movingFocusForNew_ = true;

@@ -14,7 +14,8 @@ namespace zarvek {
 // handed to the model as a change; the model's answer (a cut-down text, the caret at the end, a
 // whole text selected on entry, a number rewritten on leaving) is shown in the box. The model is
 // told why a box lost the focus (FocusLoss): to another control of the window, to another window,
-// a menu or a message box, or to New (MoveFocusForNew).
+// a menu or a message box, or to New (MoveFocusForNew). A box whose entry a command refused gets
+// the focus (FocusRequested).
 //
 // The model, the boxes and the callbacks must outlive the binding. The binding registers itself as
 // the model's observer and removes itself when destroyed. `showWriteGate` and `showInputLock`
@@ -32,6 +33,7 @@ class FieldBinding final : public QObject, public FormObserver {
     void SelectionChanged(Field field) override;
     void WriteGateChanged(bool open) override;
     void InputLockChanged(bool locked) override;
+    void FocusRequested(Field field) override;
 
     // Puts the keyboard focus on `field` for File > New: a field losing it is left by New.
     void MoveFocusForNew(Field field);

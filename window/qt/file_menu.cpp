@@ -28,8 +28,8 @@ void BuildFileMenu(QMainWindow& window, MainControls& controls) {
     controls.mnuRestorePrevious = AddItem(menu, "mnuRestorePrevious", "1124");
     controls.mnuFileClose = AddItem(menu, "mnuFileClose", "1003");
     controls.mnuFileBar0 = menu.addSeparator();
+    // No text: styles draw a separator's text beside its line.
     NameControl(*controls.mnuFileBar0, "mnuFileBar0", "");
-    controls.mnuFileBar0->setText(QStringLiteral("-"));
     controls.mnuFileExit = AddItem(menu, "mnuFileExit", "1006");
     controls.controlOrder.insert(
         controls.controlOrder.end(),

@@ -31,7 +31,8 @@ FrmMain::FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, Armda
     setWindowTitle(QStringLiteral("frmMain"));
     BuildControls();
     binding_ = std::make_unique<FieldBinding>(
-        *form_, controls_.fields, locale_, [this](bool open) { ShowWriteGate(controls_, open); },
+        *form_, controls_.fields, locale_,
+        [this](bool open) { ShowWriteGate(controls_, open, mode_); },
         [this](bool locked) { ShowInputLock(controls_, locked); },
         [this](Field field) {
             if (ChangesTheSketch(field)) {
@@ -80,6 +81,11 @@ void FrmMain::ConnectCommands() {
     connect(c.cmdCheckPattern, &QPushButton::clicked, this, &FrmMain::CheckPatternClick);
     connect(c.cmdMakeGridFile, &QPushButton::clicked, this, &FrmMain::MakeGridFileClick);
     connect(c.cmdAddToGridFile, &QPushButton::clicked, this, &FrmMain::AddToGridFile);
+    // Shown as the default button; Enter on it, or in a field, runs it.
+    c.cmdCheckPattern->setDefault(true);
+    for (QLineEdit* box : c.fields) {
+        connect(box, &QLineEdit::returnPressed, this, &FrmMain::EnterInField);
+    }
 }
 
 void FrmMain::Load() {
@@ -121,6 +127,11 @@ void FrmMain::CheckPatternClick() {
     commands_.CheckPattern();
 }
 
+void FrmMain::EnterInField() {
+    controls_.cmdCheckPattern->setFocus(Qt::OtherFocusReason);
+    CheckPatternClick();
+}
+
 void FrmMain::FileClose() {
     commands_.FileClose();
 }
@@ -134,6 +145,7 @@ void FrmMain::ToolbarButtonClick(const QString& key) {
 }
 
 void FrmMain::ShowMode(WindowMode mode, const std::string& /*gridFilePath*/) {
+    mode_ = mode;
     SetWindowMode(*this, mode);
 }
 

@@ -31,7 +31,8 @@ class FrmMain : public QMainWindow, private MainWindowView {
 
     // The load handler, run once before the window is first shown: captions, the Armdata folder
     // and the installed grid-file path, start-up mode (nothing but menu and toolbar), every seat
-    // field "0.0000", the write gate closed. A failing step is skipped and the next one runs.
+    // field zero (SetStartupSeatTexts), the write gate closed. A failing step is skipped and the
+    // next one runs.
     void Load();
 
     const MainControls& controls() const { return controls_; }
@@ -53,6 +54,9 @@ class FrmMain : public QMainWindow, private MainWindowView {
     void ToolbarButtonClick(const QString& key);
     void CheckPatternClick();
     void MakeGridFileClick();
+    // Enter in an entry field presses Check Pattern, the default button (never Make or Add): the
+    // focus moves to the button first, so the field is left as on Tab before the check reads it.
+    void EnterInField();
 
   private:
     void BuildControls();
@@ -71,6 +75,7 @@ class FrmMain : public QMainWindow, private MainWindowView {
     NumberLocale locale_;
     ArmdataFolderQuery queryArmdataFolder_;
     MainControls controls_;
+    WindowMode mode_ = WindowMode::StartUp;
     std::unique_ptr<FormModel> form_;
     MainWindowCommands commands_;
     std::unique_ptr<FieldBinding> binding_;

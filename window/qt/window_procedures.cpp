@@ -124,6 +124,8 @@ void SetWindowMode(FrmMain& form, WindowMode mode) {
         widget->setVisible(shown);
         widget->setEnabled(shown);
     }
+    form.controls().lblPatternIsGood->setVisible(
+        PatternIsGoodShown(form.form().WriteGateOpen(), mode));
     if (mode == WindowMode::View) {
         LayOutViewer(form);
     }
@@ -137,12 +139,12 @@ void LockInputFields(FrmMain& form, bool lock) {
     form.form().LockInputFields(lock);
 }
 
-void ShowWriteGate(const MainControls& controls, bool open) {
+void ShowWriteGate(const MainControls& controls, bool open, WindowMode mode) {
     controls.cmdMakeGridFile->setEnabled(open);
     controls.cmdAddToGridFile->setEnabled(open);
     controls.toolbarButtons[3]->setEnabled(open);
     controls.mnuAddToGridFile->setEnabled(open);
-    controls.lblPatternIsGood->setVisible(open);
+    controls.lblPatternIsGood->setVisible(PatternIsGoodShown(open, mode));
 }
 
 void ShowInputLock(const MainControls& controls, bool locked) {

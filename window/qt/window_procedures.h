@@ -19,7 +19,8 @@ void LoadCaptions(FrmMain& form, Language language);
 // Shows one of the modes. Every control is classified by its Tag alone (ClassifyTag); controls of
 // neither group are left alone. Entering View lays the viewer area (tabOpenExist, whose first tab
 // is the viewer rtbOpenExist) out from the window's inner area (below the menu bar) in twips and
-// names the installed grid file in the label above it.
+// names the installed grid file in the label above it. "Pattern is Good!" follows the mode
+// (PatternIsGoodShown).
 void SetWindowMode(FrmMain& form, WindowMode mode);
 
 // Closes (true) or opens (false) the write gate of the form model; the window follows through
@@ -30,9 +31,10 @@ void DisableWriteCommands(FrmMain& form, bool disable);
 // ShowInputLock.
 void LockInputFields(FrmMain& form, bool lock);
 
-// The write gate on screen: Make, Add, toolbar button "T+" and the menu entry Add enabled, and
-// "Pattern is Good!" shown, exactly while `open`. Visibility of the buttons is not touched.
-void ShowWriteGate(const MainControls& controls, bool open);
+// The write gate on screen: Make, Add, toolbar button "T+" and the menu entry Add enabled exactly
+// while `open`, "Pattern is Good!" shown as PatternIsGoodShown says for `open` in `mode`.
+// Visibility of the buttons is not touched.
+void ShowWriteGate(const MainControls& controls, bool open, WindowMode mode);
 
 // Every text box tagged "Input" read-only exactly while `locked`.
 void ShowInputLock(const MainControls& controls, bool locked);

@@ -34,15 +34,16 @@ HWND MakeControl(HWND window, Win32Controls& controls, const wchar_t* className,
 void BuildInputForm(HWND window, Win32Controls& controls, const Fonts& fonts, int top);
 
 // The viewer area: the tab control tabOpenExist with the file's text rtbOpenExist (read-only,
-// fixed-width) on its first tab and the parts (header, legend, the virtual list tblParts) on its
-// second, and the label lblOpenExist above. View mode places it.
+// fixed-width) on its first tab and the parts (header, legend, the virtual list tblParts and the
+// button cmdRemovePart) on its second, and the label lblOpenExist above. View mode places it.
 void BuildViewer(HWND window, Win32Controls& controls, const Fonts& fonts, Language language);
 
 // Lays the viewer out from the window's inner area in twips (ComputeViewLayout) and names the
 // installed grid file in the label above it.
 void LayOutViewer(HWND window, const Win32Controls& controls, const std::string& gridFilePath);
 
-// The File menu, with the design captions that LoadCaptions replaces.
+// The File menu, with the design captions that LoadCaptions replaces: New, Open..., Open Installed
+// File, Add to Zarvek File, Restore Previous Grid File, Close, a separator and Exit.
 void BuildFileMenu(HWND window, Win32Controls& controls);
 
 // Ctrl+N runs File > New. The caller owns the table (DestroyAcceleratorTable).

@@ -11,7 +11,8 @@
 namespace zarvek::win32 {
 
 // Command ids of the menu, the accelerator, the toolbar and the buttons. All above IDOK and
-// IDCANCEL, which the dialog manager sends for Enter and Escape: neither runs a command.
+// IDCANCEL: Escape runs no command, and Enter runs the default button the window names
+// (DM_GETDEFID), Check Pattern.
 enum CommandId : int {
     kIdFileNew = 100,
     kIdFileOpen,
@@ -19,10 +20,12 @@ enum CommandId : int {
     kIdAddToGridFile,
     kIdFileClose,
     kIdFileExit,
+    kIdRestorePrevious,
     kIdToolbarFirst = 110,  // one per toolbar button, in the order of kToolbarKeys
     kIdCheckPattern = 120,
     kIdMakeGridFile,
     kIdAddButton,
+    kIdRemovePart,        // the parts page's button and the parts list's context menu
     kIdFirstField = 200,  // + IndexOf(field)
     kIdToolbar = 300,
     kIdTabOpenExist,
@@ -45,12 +48,13 @@ struct Control {
     ControlKind kind = ControlKind::Other;
 };
 
-// One item of the File menu: its command id, its name and its design caption (an id as text, or
-// "-" for the separator).
+// One item of the File menu: its command id, its name, its design caption (an id as text, or
+// "-" for the separator) and the string id of its accelerator's key name (0: none).
 struct MenuItem {
     UINT id = 0;
     std::string name;
     std::string designCaption;
+    int shortcut = 0;
 };
 
 // The main window's controls. The window owns every handle (they are its children, destroyed with
@@ -67,11 +71,12 @@ struct Win32Controls {
     HWND tabOpenExist = nullptr;
     HWND rtbOpenExist = nullptr;
     HWND lblOpenExist = nullptr;
-    // The parts tab: header values, legend and the virtual list of parts. No Tag: shown only in
-    // view mode with the parts tab selected.
+    // The parts tab: header values, legend, the virtual list of parts and Remove Part (enabled
+    // while a part is selected). No Tag: shown only in view mode with the parts tab selected.
     HWND lblPartsHeader = nullptr;
     HWND lblPartsLegend = nullptr;
     HWND tblParts = nullptr;
+    HWND cmdRemovePart = nullptr;
     HMENU menuBar = nullptr;
     HMENU mnuFile = nullptr;
     std::vector<MenuItem> menuItems;

@@ -144,6 +144,11 @@ LRESULT FieldEdits::HandleEditMessage(HWND box, Field field, UINT message, WPARA
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+void FieldEdits::FocusRequested(Field field) {
+    // A move within the window: the box left is left as on Tab.
+    SetFocus(Box(field));
+}
+
 void FieldEdits::MoveFocusForNew(Field field) {
     // The box losing the focus hears of it inside SetFocus, while the flag is up.
     movingFocusForNew_ = true;

@@ -18,7 +18,8 @@ namespace zarvek::win32 {
 //
 // The edits are subclassed for the focus: receiving it selects as the model says (also after the
 // click that gave it); losing it rewrites the field only when the focus moves to another control
-// of `window`, not to a message box, a menu or another program.
+// of `window`, not to a message box, a menu or another program. A box whose entry a command
+// refused gets the focus (FocusRequested).
 //
 // The model, the edits and the callbacks must outlive the binding; it registers itself as the
 // model's observer and removes itself (and the subclassing) when destroyed. `textChanged` is told
@@ -43,6 +44,7 @@ class FieldEdits final : public FormObserver {
     void SelectionChanged(Field field) override;
     void WriteGateChanged(bool open) override;
     void InputLockChanged(bool locked) override;
+    void FocusRequested(Field field) override;
 
   private:
     static LRESULT CALLBACK EditProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,

@@ -10,6 +10,7 @@
 #include "form/form_sketch.h"
 #include "form/viewer_file.h"
 #include "platform/wide_text_win32.h"
+#include "strings/window_string_ids.h"
 #include "window/win32/build_controls.h"
 #include "window/win32/dpi.h"
 #include "window/win32/field_edits.h"
@@ -77,7 +78,7 @@ FrmMain::FrmMain(Dialogs& dialogs, Language language, NumberLocale locale, Armda
     BuildControls();
     edits_ = std::make_unique<FieldEdits>(
         *form_, controls_.fields, hwnd_, locale_,
-        [this](bool open) { ShowWriteGate(controls_, open); },
+        [this](bool open) { ShowWriteGate(controls_, open, mode_); },
         [this](bool locked) { ShowInputLock(controls_, locked); },
         [this](Field field) {
             if (ChangesTheSketch(field)) {
@@ -108,7 +109,7 @@ void FrmMain::BuildControls() {
     const int top = toolbar.bottom - toolbar.top;
     BuildInputForm(hwnd_, controls_, fonts_, top);
     // The drawing: shown with the form, so tagged as its text boxes are; it takes no focus.
-    sketch_ = std::make_unique<SketchView>(hwnd_, fonts_.normal(), language_, locale_);
+    sketch_ = std::make_unique<SketchView>(hwnd_, fonts_, language_, locale_);
     controls_.picPattern = sketch_->hwnd();
     const int topTwips = PixelsToTwipsOf(hwnd_, top);
     MoveWindow(controls_.picPattern, Pixels(hwnd_, kSketchBox.left),
@@ -130,6 +131,12 @@ bool FrmMain::PreTranslateMessage(MSG& message) {
         return false;
     }
     if (TranslateAcceleratorW(hwnd_, accelerators_, &message) != 0) {
+        return true;
+    }
+    // The dialog manager may make a focused push button the default one: Enter on Make or Add is
+    // swallowed here, so that Enter never writes.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        (message.hwnd == controls_.cmdMakeGridFile || message.hwnd == controls_.cmdAddToGridFile)) {
         return true;
     }
     return IsDialogMessageW(hwnd_, &message) != 0;
@@ -162,6 +169,22 @@ LRESULT FrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             SendMessageW(controls_.Toolbar1, TB_AUTOSIZE, 0, 0);
             return 0;
+        case DM_GETDEFID:
+            // Enter in a field presses Check Pattern.
+            return MAKELRESULT(kIdCheckPattern, DC_HASDEFID);
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == controls_.mnuFile) {
+                EnableMenuItem(controls_.mnuFile, kIdRestorePrevious,
+                               MF_BYCOMMAND | (commands_.CanRestorePreviousGridFile() ? MF_ENABLED
+                                                                                      : MF_GRAYED));
+            }
+            return 0;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == controls_.tblParts) {
+                ShowPartsContextMenu(lParam);
+                return 0;
+            }
+            break;
         case WM_DESTROY: {
             SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             edits_.reset();
@@ -208,10 +231,16 @@ void FrmMain::OnCommand(int id, int code, HWND from) {
             commands_.FileExit();
             break;
         case kIdCheckPattern:
-            commands_.CheckPattern();
+            CheckPatternPressed();
             break;
         case kIdMakeGridFile:
             commands_.MakeGridFile();
+            break;
+        case kIdRestorePrevious:
+            commands_.RestorePreviousGridFile();
+            break;
+        case kIdRemovePart:
+            RemoveSelectedPart();
             break;
         default:
             break;
@@ -224,6 +253,15 @@ LRESULT FrmMain::OnNotify(const NMHDR& header, LPARAM lParam) {
         return 0;
     }
     if (header.hwndFrom != controls_.tblParts) {
+        return 0;
+    }
+    if (header.code == LVN_KEYDOWN &&
+        reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey == VK_DELETE) {
+        RemoveSelectedPart();
+        return 0;
+    }
+    if (header.code == LVN_ITEMCHANGED) {
+        EnableWindow(controls_.cmdRemovePart, SelectedPartRow() ? TRUE : FALSE);
         return 0;
     }
     if (header.code == LVN_GETDISPINFOW) {
@@ -273,6 +311,19 @@ LRESULT FrmMain::OnColourStatic(HDC dc, HWND control) {
     return standard;
 }
 
+void FrmMain::CheckPatternPressed() {
+    // Enter names the default button in every mode; it runs only with the form.
+    if (IsWindowEnabled(controls_.cmdCheckPattern) == FALSE) {
+        return;
+    }
+    // Pressed by Enter, the focus is still in a field: it moves to the button first, as a click
+    // moves it, so that the field is left as on Tab before the check reads it.
+    if (GetFocus() != controls_.cmdCheckPattern) {
+        SetFocus(controls_.cmdCheckPattern);
+    }
+    commands_.CheckPattern();
+}
+
 void FrmMain::SelectViewerTab(int tab) {
     SendMessageW(controls_.tabOpenExist, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     ShowViewerPage();
@@ -285,7 +336,60 @@ void FrmMain::ShowViewerPage() {
     ShowWindow(controls_.lblPartsHeader, viewing && parts ? SW_SHOW : SW_HIDE);
     ShowWindow(controls_.lblPartsLegend,
                viewing && parts && !PartsLegendText(parts_, language_).empty() ? SW_SHOW : SW_HIDE);
-    ShowWindow(controls_.tblParts, viewing && parts && parts_.gridFile ? SW_SHOW : SW_HIDE);
+    const bool table = viewing && parts && parts_.gridFile;
+    ShowWindow(controls_.tblParts, table ? SW_SHOW : SW_HIDE);
+    ShowWindow(controls_.cmdRemovePart, table ? SW_SHOW : SW_HIDE);
+}
+
+std::optional<std::size_t> FrmMain::SelectedPartRow() const {
+    const LRESULT row = SendMessageW(controls_.tblParts, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                     MAKELPARAM(LVNI_SELECTED, 0));
+    if (row < 0 || static_cast<std::size_t>(row) >= parts_.PartCount()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(row);
+}
+
+void FrmMain::SelectPartRow(std::size_t row) {
+    if (parts_.PartCount() == 0) {
+        return;
+    }
+    const auto selected = static_cast<WPARAM>(std::min(row, parts_.PartCount() - 1));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(controls_.tblParts, LVM_SETITEMSTATE, selected, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(controls_.tblParts, LVM_ENSUREVISIBLE, selected, FALSE);
+}
+
+void FrmMain::RemoveSelectedPart() {
+    const std::optional<std::size_t> row = SelectedPartRow();
+    if (!row) {
+        return;
+    }
+    // A copy: showing the file again replaces the overview the part lives in.
+    const Part part = parts_.gridFile->Parts.Item(*row + 1);
+    commands_.RemovePart(*row + 1, part);
+    // The operator goes on from the same place: the part that took the removed one's row.
+    SelectPartRow(*row);
+}
+
+void FrmMain::ShowPartsContextMenu(LPARAM at) {
+    if (!SelectedPartRow()) {
+        return;
+    }
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        // From the keyboard (Shift+F10, the menu key): at the list's top left corner.
+        point = POINT{0, 0};
+        ClientToScreen(controls_.tblParts, &point);
+    }
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kIdRemovePart,
+                Widen(LookupString(kRemovePart, language_)).c_str());
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, hwnd_,
+                   nullptr);
+    DestroyMenu(menu);
 }
 
 void FrmMain::ShowPartsOverview(PartsOverview overview) {
@@ -293,15 +397,30 @@ void FrmMain::ShowPartsOverview(PartsOverview overview) {
     SetText(controls_.lblPartsHeader,
             parts_.gridFile ? PartsHeaderText(parts_, language_, locale_) : parts_.failure);
     SetText(controls_.lblPartsLegend, PartsLegendText(parts_, language_));
+    // A new file starts without a selection.
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(controls_.tblParts, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&none));
     SendMessageW(controls_.tblParts, LVM_SETITEMCOUNT, parts_.PartCount(), 0);
+    EnableWindow(controls_.cmdRemovePart, FALSE);
     SendMessageW(controls_.tblParts, LVM_ENSUREVISIBLE, 0, FALSE);
     InvalidateRect(controls_.tblParts, nullptr, TRUE);
     ShowViewerPage();
 }
 
 void FrmMain::ShowMode(WindowMode mode, const std::string& /*gridFilePath*/) {
+    mode_ = mode;
     SetWindowMode(*this, mode);
     ShowViewerPage();
+    // A control the mode hid leaves the focus with the window itself: the keyboard goes on in
+    // the viewer.
+    const HWND focus = GetFocus();
+    if (mode == WindowMode::View &&
+        (focus == hwnd_ ||
+         (focus != nullptr && !IsWindowVisible(focus) && GetParent(focus) == hwnd_))) {
+        SetFocus(controls_.tabOpenExist);
+    }
 }
 
 void FrmMain::FocusPartName() {

@@ -4,8 +4,10 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/dialogs.h"
@@ -40,13 +42,14 @@ class FrmMain final : private MainWindowView {
     FrmMain& operator=(const FrmMain&) = delete;
 
     // The load handler, run once before the window is first shown: captions, the Armdata folder
-    // and the installed grid-file path, start-up mode, every seat field "0.0000", the write gate
-    // closed.
+    // and the installed grid-file path, start-up mode, every seat field zero (SetStartupSeatTexts),
+    // the write gate closed.
     void Load();
 
     // What the message loop does first with each message: the accelerator (Ctrl+N) and the
-    // dialog keys (Tab and Shift+Tab in creation order, Enter and Escape). True when the message
-    // was handled and must not be dispatched.
+    // dialog keys (Tab and Shift+Tab in creation order, Enter and Escape). Enter runs Check
+    // Pattern, the default button, and never Make or Add: on either of them it does nothing. True
+    // when the message was handled and must not be dispatched.
     bool PreTranslateMessage(MSG& message);
 
     HWND hwnd() const { return hwnd_; }
@@ -56,11 +59,16 @@ class FrmMain final : private MainWindowView {
     Language language() const { return language_; }
     const NumberLocale& locale() const { return locale_; }
     const Fonts& fonts() const { return fonts_; }
+    // The drawing beside the seat grid (picPattern).
+    const SketchView& sketchView() const { return *sketch_; }
     const std::string& gridFilePath() const { return commands_.GridFilePath(); }
     // What the viewer's parts table shows.
     const PartsOverview& partsOverview() const { return parts_; }
     // The viewer's selected tab: 0 the file's text, 1 its parts.
     void SelectViewerTab(int tab);
+    // Selects the part in row `row` (from 0) of the parts list, or the last one when there are
+    // fewer; nothing without parts.
+    void SelectPartRow(std::size_t row);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,6 +79,10 @@ class FrmMain final : private MainWindowView {
     LRESULT OnColourStatic(HDC dc, HWND control);
     void ShowPartsOverview(PartsOverview overview);
     void ShowViewerPage();
+    void CheckPatternPressed();
+    std::optional<std::size_t> SelectedPartRow() const;
+    void RemoveSelectedPart();
+    void ShowPartsContextMenu(LPARAM at);
 
     // MainWindowView
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;
@@ -90,6 +102,7 @@ class FrmMain final : private MainWindowView {
     Fonts fonts_;
     HWND hwnd_ = nullptr;
     Win32Controls controls_;
+    WindowMode mode_ = WindowMode::StartUp;
     ToolbarImageLists images_;
     HACCEL accelerators_ = nullptr;
     HBRUSH markedRowBrush_ = nullptr;

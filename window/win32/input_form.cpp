@@ -26,7 +26,7 @@ constexpr int kButtonsTop = 3450;
 
 const DWORD kLabelStyle = SS_LEFT | SS_NOPREFIX;
 const DWORD kEditStyle = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-const DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
+const DWORD kButtonStyle = WS_TABSTOP;
 
 HWND MakeLabel(HWND window, Win32Controls& c, const std::string& name, const char* tag,
                const TwipsBox& box, HFONT font, DWORD align = SS_LEFT) {
@@ -44,9 +44,9 @@ void MakeField(HWND window, Win32Controls& c, Field field, const TwipsBox& box, 
 }
 
 HWND MakeButton(HWND window, Win32Controls& c, const char* name, const char* tag, int id,
-                const TwipsBox& box, HFONT font) {
-    return MakeControl(window, c, WC_BUTTONW, name, tag, ControlKind::Button, kButtonStyle, id, box,
-                       font);
+                const TwipsBox& box, HFONT font, DWORD kind = BS_PUSHBUTTON) {
+    return MakeControl(window, c, WC_BUTTONW, name, tag, ControlKind::Button, kButtonStyle | kind,
+                       id, box, font);
 }
 
 TwipsBox Below(int top, TwipsBox box) {
@@ -94,8 +94,10 @@ void BuildInputForm(HWND window, Win32Controls& c, const Fonts& fonts, int top) 
                                    at(4700, kButtonsTop, 2000, 420), fonts.normal());
     c.cmdAddToGridFile = MakeButton(window, c, "cmdAddToGridFile", "1036", kIdAddButton,
                                     at(6800, kButtonsTop, 2400, 420), fonts.normal());
-    c.cmdCheckPattern = MakeButton(window, c, "cmdCheckPattern", "1039", kIdCheckPattern,
-                                   at(2600, kButtonsTop, 2000, 420), fonts.normal());
+    // The default button: Enter in a field runs it (the window answers DM_GETDEFID).
+    c.cmdCheckPattern =
+        MakeButton(window, c, "cmdCheckPattern", "1039", kIdCheckPattern,
+                   at(2600, kButtonsTop, 2000, 420), fonts.normal(), BS_DEFPUSHBUTTON);
 }
 
 }  // namespace zarvek::win32

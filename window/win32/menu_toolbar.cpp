@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/wide_text_win32.h"
+#include "strings/window_string_ids.h"
 #include "window/win32/build_controls.h"
 #include "window/win32/dpi.h"
 
@@ -13,10 +14,11 @@ namespace zarvek::win32 {
 void BuildFileMenu(HWND window, Win32Controls& c) {
     c.menuBar = CreateMenu();
     c.mnuFile = CreatePopupMenu();
-    c.menuItems = {{kIdFileNew, "mnuFileNew", "1001"},
+    c.menuItems = {{kIdFileNew, "mnuFileNew", "1001", kFileNewShortcut},
                    {kIdFileOpen, "mnuFileOpen", "1002"},
                    {kIdOpenExisting, "mnuOpenExisting", "1032"},
                    {kIdAddToGridFile, "mnuAddToGridFile", "1036"},
+                   {kIdRestorePrevious, "mnuRestorePrevious", "1124"},
                    {kIdFileClose, "mnuFileClose", "1003"},
                    {0, "mnuFileBar0", "-"},
                    {kIdFileExit, "mnuFileExit", "1006"}};

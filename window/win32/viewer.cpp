@@ -9,6 +9,7 @@
 #include "form/view_layout.h"
 #include "platform/wide_text_win32.h"
 #include "strings/drawing_string_ids.h"
+#include "strings/window_string_ids.h"
 #include "window/win32/build_controls.h"
 #include "window/win32/dpi.h"
 #include "window/win32/window_text.h"
@@ -100,8 +101,14 @@ void BuildViewer(HWND window, Win32Controls& c, const Fonts& fonts, Language lan
         WC_LISTVIEWW, "tblParts",
         WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
         kIdPartsList, fonts.normal());
+    c.cmdRemovePart = makePart(WC_BUTTONW, "cmdRemovePart", WS_TABSTOP | BS_PUSHBUTTON,
+                               kIdRemovePart, fonts.normal());
     for (const HWND part : {c.lblPartsHeader, c.lblPartsLegend, c.tblParts}) {
         SetWindowTextW(part, L"");
+    }
+    SetText(c.cmdRemovePart, LookupString(kRemovePart, language));
+    EnableWindow(c.cmdRemovePart, FALSE);
+    for (const HWND part : {c.lblPartsHeader, c.lblPartsLegend, c.tblParts, c.cmdRemovePart}) {
         ShowWindow(part, SW_HIDE);
     }
     SendMessageW(c.tblParts, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
@@ -125,8 +132,13 @@ void LayOutViewer(HWND window, const Win32Controls& c, const std::string& gridFi
     Place(c.lblPartsHeader, RECT{page.left + 4, page.top + 4, page.right - 4, page.top + 4 + line});
     Place(c.lblPartsLegend,
           RECT{page.left + 4, page.top + 8 + line, page.right - 4, page.top + 8 + 2 * line});
-    Place(c.tblParts, RECT{page.left, page.top + 12 + 2 * line, page.right, page.bottom});
-    for (const HWND control : {c.rtbOpenExist, c.lblPartsHeader, c.lblPartsLegend, c.tblParts}) {
+    const int button = Pixels(window, 360);
+    const int buttonTop = page.bottom - button - 4;
+    Place(c.tblParts, RECT{page.left, page.top + 12 + 2 * line, page.right, buttonTop - 4});
+    Place(c.cmdRemovePart,
+          RECT{page.left + 4, buttonTop, page.left + 4 + Pixels(window, 1800), buttonTop + button});
+    for (const HWND control :
+         {c.rtbOpenExist, c.lblPartsHeader, c.lblPartsLegend, c.tblParts, c.cmdRemovePart}) {
         SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 

@@ -33,8 +33,11 @@ void LoadMenuCaptions(const Win32Controls& c, Language language) {
     }
     for (const MenuItem& item : c.menuItems) {
         if (const auto text = CaptionOfWholeId(item.designCaption, language)) {
+            // The accelerator's key stands right-aligned after a tab, as Windows menus show it.
+            const std::string shown =
+                item.shortcut != 0 ? *text + "\t" + LookupString(item.shortcut, language) : *text;
             ModifyMenuW(c.mnuFile, item.id, MF_BYCOMMAND | MF_STRING, item.id,
-                        Widen(*text).c_str());
+                        Widen(shown).c_str());
         }
     }
 }
@@ -62,18 +65,20 @@ void SetWindowMode(FrmMain& form, WindowMode mode) {
         ShowWindow(control.hwnd, shown ? SW_SHOW : SW_HIDE);
         EnableWindow(control.hwnd, shown ? TRUE : FALSE);
     }
+    ShowWindow(form.controls().lblPatternIsGood,
+               PatternIsGoodShown(form.form().WriteGateOpen(), mode) ? SW_SHOW : SW_HIDE);
     if (mode == WindowMode::View) {
         LayOutViewer(form.hwnd(), form.controls(), form.gridFilePath());
     }
 }
 
-void ShowWriteGate(const Win32Controls& c, bool open) {
+void ShowWriteGate(const Win32Controls& c, bool open, WindowMode mode) {
     EnableWindow(c.cmdMakeGridFile, open ? TRUE : FALSE);
     EnableWindow(c.cmdAddToGridFile, open ? TRUE : FALSE);
     SendMessageW(c.Toolbar1, TB_ENABLEBUTTON, kIdToolbarFirst + 3,
                  MAKELPARAM(open ? TRUE : FALSE, 0));
     EnableMenuItem(c.mnuFile, kIdAddToGridFile, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
-    ShowWindow(c.lblPatternIsGood, open ? SW_SHOW : SW_HIDE);
+    ShowWindow(c.lblPatternIsGood, PatternIsGoodShown(open, mode) ? SW_SHOW : SW_HIDE);
 }
 
 void ShowInputLock(const Win32Controls& c, bool locked) {

@@ -29,8 +29,8 @@ class DrawingTest : public WindowTest {
 TEST_F(DrawingTest, FollowsEveryKeystroke) {
     Start();
     window->FileNew();
-    // The start-up zeros put every seat at one place.
-    EXPECT_EQ(Sketch().hint, kSketchHintZeroDirection);
+    // Nothing typed yet: the start-up zeros get no verdict.
+    EXPECT_EQ(Sketch().hint, kSketchHintTypeSeats);
     FillPassingPattern();
     EXPECT_FALSE(Sketch().hint.has_value());
     EXPECT_FALSE(Sketch().firstFailure.has_value());

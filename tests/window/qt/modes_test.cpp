@@ -191,6 +191,7 @@ TEST_F(ModesTest, GermanInterfaceHasGermanCaptions) {
     EXPECT_EQ(c.mnuFileClose->text(), "S&chließen");
     EXPECT_EQ(c.mnuFileExit->text(), "&Beenden");
     EXPECT_TRUE(c.mnuFileBar0->isSeparator());
+    EXPECT_EQ(c.mnuFileBar0->text(), "");  // a style would draw it beside the line
     EXPECT_EQ(c.Label13->text(), "ALLE WERTE MÜSSEN IN MM EINGEGEBEN WERDEN");
     EXPECT_EQ(c.rowHeadings[1]->text(), "Punkt 2");
     EXPECT_EQ(c.columnHeadings[3]->text(), "I");

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -54,18 +55,46 @@ TEST_F(WriteGateTest, FailedCheckClosesIt) {
     EXPECT_EQ(dialogs.messages[0].prompt, "The Vector of Point One is Not a Vector");
 }
 
-TEST_F(WriteGateTest, ViewModeKeepsToolbarAddAndTheLabelAndNewClosesThem) {
+TEST_F(WriteGateTest, ViewModeKeepsToolbarAddButHidesTheLabelOverTheTabsAndNewClosesThem) {
     StartWithPassedPattern();
     WriteFile("Gridfile.dat", "$$");
     window->controls().toolbarButtons[2]->trigger();  // "T": view the installed file
     const MainControls& c = window->controls();
     EXPECT_TRUE(c.toolbarButtons[3]->isEnabled());
     EXPECT_TRUE(c.mnuAddToGridFile->isEnabled());
-    EXPECT_FALSE(c.lblPatternIsGood->isHidden());
+    EXPECT_TRUE(c.lblPatternIsGood->isHidden());
     EXPECT_TRUE(c.cmdMakeGridFile->isHidden());  // hidden with the form
     EXPECT_TRUE(window->form().WriteGateOpen());
     window->FileNew();
     ExpectGate(false);
+}
+
+// English numbers: "12,5" is a slip of the decimal separator.
+TEST_F(WriteGateTest, EnterChecksNeverWritesAndARefusalFocusesTheFieldSelected) {
+    Start();
+    window->FileNew();
+    FillPassingPattern();
+    QLineEdit* x2 = Box(Field::X2);
+    x2->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(x2, QStringLiteral("12,5"));
+    Box(Field::Y2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Box(Field::Y2), Qt::Key_Return);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Invalid Number");
+    EXPECT_EQ(x2->text(), "12,5");
+    EXPECT_EQ(QApplication::focusWidget(), x2);
+    EXPECT_EQ(x2->selectedText(), "12,5");
+    ExpectGate(false);
+
+    QTest::keyClicks(x2, QStringLiteral("100"));
+    QTest::keyClick(x2, Qt::Key_Return);  // left for the button, as a click leaves it
+    EXPECT_EQ(x2->text(), "100.0000");
+    EXPECT_EQ(QApplication::focusWidget(), window->controls().cmdCheckPattern);
+    ExpectGate(true);
+    window->controls().cmdMakeGridFile->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->controls().cmdMakeGridFile, Qt::Key_Return);
+    EXPECT_FALSE(std::filesystem::exists(window->gridFilePath()));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(WriteGateTest, TabbingThroughACheckedDirectionAddsADecimalAndClosesIt) {

@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
 # Drives the real zarvek-wizard.exe under wine with the keyboard alone, as an operator would:
 # File > New (Ctrl+N), the part name, the probe diameter and the eighteen seat fields typed with
-# Tab between them, Check Pattern and Make pressed from the keyboard. Then checks the installed
-# grid file's bytes against the expected file and that the host library was called exactly once.
+# Tab between them, the last one first with the digit-group separator for the decimal one ("12,5"
+# in English): Enter runs Check Pattern, which refuses it in a message box and puts the focus back
+# on the field with its text selected, so the value typed next replaces it. Enter checks again,
+# then Make is pressed from the keyboard. Then checks the installed grid file's bytes against the
+# expected file and that the host library was called exactly once.
+# Then corrects it: File > Open Installed File, the Parts tab, the part selected and removed with
+# the Delete key (a file of no parts), and File > Restore Previous Grid File (the made file
+# again), each confirmed in its question and followed by one more call of the host library.
 # Needs an X display (run it under xvfb-run), xdotool and the installed host (CTest's fixture
 # installed_host: the registry entry and Quadrel.dll in the host folder).
 #   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german
 set -euo pipefail
 wine=$1 exe=$2 host=$3 expected=$4 language=$5
 
+# slip: a seat value with the digit-group separator for the decimal one; refused: the title of
+# the box that refuses it, as a pattern.
 case "$language" in
-  english) export LANG=C.UTF-8 point=. title="Zarvek File Wizard" ;;
-  german) export LANG=de_DE.UTF-8 point=, title="Zarvek Assistent" ;;
+  english)
+    export LANG=C.UTF-8 point=. slip=12,5 title="Zarvek File Wizard" refused="Invalid Number"
+    menu=alt+f restore=r yes=y
+    remove_title="Remove Part" restore_title="Restore Previous Grid File"
+    ;;
+  german)
+    export LANG=de_DE.UTF-8 point=, slip=12.5 title="Zarvek Assistent" refused="Ung.+ltige Zahl"
+    menu=alt+d restore=w yes=j
+    remove_title="Werkstück entfernen" restore_title="Vorherige Zarvek Datei wiederherstellen"
+    ;;
   *) echo "language must be english or german" >&2; exit 2 ;;
 esac
 unset LC_ALL LC_MESSAGES LANGUAGE
@@ -63,38 +79,73 @@ number() {
 xdotool key ctrl+n
 type_field "Bracket, A"
 type_field "$(number 6.35)"
-for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0 1; do
+for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0; do
   type_field "$(number "$value")"
 done
-# Make and Add are disabled until the pattern passes: Tab after the last seat field lands on
-# Check Pattern. Once it passed, Make is two back (Make, Add, Check Pattern).
-xdotool key space
+printf "%s" "$slip" | xdotool type --delay 20 --file -
+xdotool key Return
+wait_for_window "$refused" >/dev/null
+xdotool key Return
+for _ in $(seq 1 300); do
+  xdotool search --onlyvisible --name "^$refused\$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+echo "\"$slip\" refused"
+# The refused field has the focus, its text selected: the value replaces it, and Enter checks
+# again, leaving the field for Check Pattern. Once it passed, Make is two back (Make, Add, Check
+# Pattern).
+xdotool type --delay 20 1
+xdotool key Return
 xdotool key shift+Tab shift+Tab space
 
 grid=$armdata/Gridfile.dat
-for _ in $(seq 1 600); do
-  [ -s "$pushes" ] && break
-  sleep 0.1
-done
-if [ ! -s "$pushes" ]; then
-  echo "the host library was not called within a minute; windows on screen:" >&2
-  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-    echo "  $(xdotool getwindowname "$w")" >&2
+# Waits until the host library has been called $1 times, then checks that the grid file holds
+# the bytes of the file $2 and that no further call comes.
+expect_write() {
+  local calls
+  for _ in $(seq 1 600); do
+    calls=$(grep -c QDL_SaveArmspecs "$pushes" || true)
+    [ "$calls" -ge "$1" ] && break
+    sleep 0.1
   done
-  exit 1
-fi
-# The write is complete before the push; wait a moment for a second push that must not come.
-sleep 1
-if ! cmp "$grid" "$expected"; then
-  echo "--- written:" >&2
-  od -c "$grid" >&2 || true
-  exit 1
-fi
-calls=$(grep -c QDL_SaveArmspecs "$pushes")
-if [ "$calls" -ne 1 ]; then
-  echo "the host library was called $calls times, not once" >&2
-  exit 1
-fi
+  if [ "$calls" -lt "$1" ]; then
+    echo "the host library was not called a ${1}. time within a minute; windows on screen:" >&2
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+      echo "  $(xdotool getwindowname "$w")" >&2
+    done
+    exit 1
+  fi
+  # The write is complete before the push; wait a moment for a push that must not come.
+  sleep 1
+  if ! cmp "$grid" "$2"; then
+    echo "--- written:" >&2
+    od -c "$grid" >&2 || true
+    exit 1
+  fi
+  calls=$(grep -c QDL_SaveArmspecs "$pushes")
+  if [ "$calls" -ne "$1" ]; then
+    echo "the host library was called $calls times, not $1" >&2
+    exit 1
+  fi
+}
+expect_write 1 "$expected"
+
+# File > Open Installed File (the third item); the viewer's tabs take the focus: Right shows the
+# Parts tab, Tab goes to the list of parts, Home selects the part, Delete asks to remove it.
+xdotool key "$menu" Down Down Return
+xdotool key Right Tab Home Delete
+question=$(wait_for_window "$remove_title")
+xdotool windowfocus --sync "$question" key "$yes"
+empty=$(mktemp)
+printf '$$\r\n0 3 1.500000 6.350000 4' >"$empty"
+expect_write 2 "$empty"
+rm -f "$empty"
+
+# File > Restore Previous Grid File, by its access key: the made file comes back.
+xdotool key "$menu" "$restore"
+question=$(wait_for_window "$restore_title")
+xdotool windowfocus --sync "$question" key "$yes"
+expect_write 3 "$expected"
 
 # File > Exit from the keyboard ends the program without asking.
 xdotool key alt+F4
@@ -106,4 +157,4 @@ if kill -0 "$wizard" 2>/dev/null; then
   echo "the wizard did not end on Alt+F4" >&2
   exit 1
 fi
-echo "written bytes as expected, one push ($language)"
+echo "written bytes as expected, one push for each of make, remove and restore ($language)"

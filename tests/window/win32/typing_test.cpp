@@ -95,15 +95,42 @@ TEST_F(Win32TypingTest, LeavingForAnotherControlRewritesButLosingTheFocusToABoxD
     EXPECT_EQ(dialogs.beeps, 0);
 }
 
-TEST_F(Win32TypingTest, EnterAndEscapeInAFieldRunNoCommand) {
+// English numbers: "12,5" is a slip of the decimal separator.
+TEST_F(Win32TypingTest, EnterChecksNeverWritesAndARefusalFocusesTheFieldSelected) {
     StartInInputMode();
-    window->form().DisableWriteCommands(false);
-    SetFocus(Box(Field::Z3));
+    const std::vector<const char*> seats = {"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
+                                            "0", "0", "1", "30", "80", "0", "0",   "0", "1"};
+    window->form().SetText(Field::PartName, "Bracket");
+    window->form().SetText(Field::ProbeDiameter, "6");
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        window->form().SetText(SeatFields()[i], seats[i]);
+    }
+    SetFocus(Box(Field::X2));
+    Type(L"12,5");
+    Key(VK_TAB);
+    Key(VK_RETURN);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Invalid Number");
+    EXPECT_EQ(Text(Box(Field::X2)), "12,5");
+    EXPECT_EQ(FocusName(), "txtX(1)");
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessageW(Box(Field::X2), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u);
+    EXPECT_FALSE(window->form().WriteGateOpen());
+
+    Type(L"100");
+    Key(VK_RETURN);  // the field is left for the button, as a click leaves it
+    EXPECT_EQ(Text(Box(Field::X2)), "100.0000");
+    EXPECT_EQ(FocusName(), "cmdCheckPattern");
+    EXPECT_TRUE(window->form().WriteGateOpen());
+    SetFocus(Control("cmdMakeGridFile"));
     Key(VK_RETURN);
     Key(VK_ESCAPE);
     EXPECT_TRUE(IsWindow(window->hwnd()));
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(window->form().WriteGateOpen());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(folder / "Gridfile.dat"));
 }
 

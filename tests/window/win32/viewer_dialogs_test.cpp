@@ -3,6 +3,7 @@
 
 #include "form/parts_overview.h"
 #include "platform/wide_text_win32.h"
+#include "storage/grid_file_io.h"
 #include "window/win32/win32_dialogs.h"
 #include "window_fixture.h"
 
@@ -66,6 +67,40 @@ TEST_F(Win32ViewerTest, PartsTabListsTheRowsOfTheSharedOverviewOnDemand) {
     EXPECT_EQ(Text(Control("rtbOpenExist")), "");
     EXPECT_EQ(SendMessageW(Control("tblParts"), LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_TRUE(Shown(Control("tabOpenExist")));
+}
+
+// The Delete key in the parts list and File > Restore Previous Grid File run the shared commands.
+TEST_F(Win32ViewerTest, DeleteInThePartsListRemovesThePartAndRestoreBringsItBack) {
+    Start();
+    GridFile installed;
+    installed.sProbeDiameter = 6.0f;
+    installed.Parts.Add({0, 0, 0}, {100, 0, 0}, {30, 80, 0}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1},
+                        "Bracket", "");
+    installed.Parts.Add({0, 0, 0}, {60, 0, 0}, {10, 50, 0}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1},
+                        "Flange", "");
+    const std::string bytes = GridFileBytes(installed);
+    WriteFile("Gridfile.dat", bytes);
+    Command(kIdOpenExisting);
+    window->SelectViewerTab(1);
+    SetFocus(Control("tblParts"));
+    window->SelectPartRow(0);
+    EXPECT_TRUE(Enabled(Control("cmdRemovePart")));
+
+    dialogs.answers = {Answer::Yes};
+    Key(VK_DELETE);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Remove Part");
+    ASSERT_EQ(SendMessageW(Control("tblParts"), LVM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(Cell(0, PartsColumn::Name), "Flange");
+
+    const HMENU file = window->controls().mnuFile;
+    SendMessageW(window->hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    EXPECT_EQ(GetMenuState(file, kIdRestorePrevious, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    dialogs.answers = {Answer::Yes};
+    Command(kIdRestorePrevious);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(SendMessageW(Control("tblParts"), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(ReadFile(Path("Gridfile.dat")), bytes);
 }
 
 TEST_F(Win32ViewerTest, MissingInstalledFileIsReportedOverAnEmptyViewer) {
