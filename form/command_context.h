@@ -1,10 +1,12 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "common/dialogs.h"
 #include "common/number_text.h"
+#include "form/write_report.h"
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "strings/string_table.h"
@@ -23,6 +25,10 @@ struct CommandContext {
     // How long Make and Add wait for another writer of the grid file before they report it busy.
     std::chrono::milliseconds lockWait = kGridFileLockWait;
     HostLibrary& hostLibrary = InstalledHostLibrary();
+    // Told once what Make, Add, Remove Part or Restore Previous Grid File stored, right after the
+    // file was written; not told when nothing was written (No, a refusal, a failure). May be
+    // empty; must not throw (the file is written by then).
+    std::function<void(const WrittenGridFile&)> written = nullptr;
 };
 
 }  // namespace zarvek

@@ -40,7 +40,7 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
     try {
         // Taken before the question, so that no other writer changes the file it asks about.
         return WriteAfterAsking(gridFile, GridFileLock(context.gridFilePath, context.lockWait),
-                                context);
+                                context, WriteKind::Make);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return WriteCommandOutcome::Busy;
