@@ -5,12 +5,13 @@
 # in English): Enter runs Check Pattern, which refuses it in a message box and puts the focus back
 # on the field with its text selected, so the value typed next replaces it. Enter checks again,
 # then Make is pressed from the keyboard. Then checks the installed grid file's bytes against the
-# expected file and that the host library was called exactly once.
+# expected file, that the host library was called exactly once, and that the status line names the
+# part and the file (read with READER, read_status_line.exe).
 # Needs an X display (run it under xvfb-run), xdotool and the installed host (CTest's fixture
 # installed_host: the registry entry and Quadrel.dll in the host folder).
-#   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german
+#   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german READER
 set -euo pipefail
-wine=$1 exe=$2 host=$3 expected=$4 language=$5
+wine=$1 exe=$2 host=$3 expected=$4 language=$5 reader=$6
 
 # slip: a seat value with the digit-group separator for the decimal one; refused: the title of
 # the box that refuses it, as a pattern.
@@ -113,6 +114,15 @@ if [ "$calls" -ne 1 ]; then
   echo "the host library was called $calls times, not once" >&2
   exit 1
 fi
+
+# The status line names the part and the file as the wizard knows it (wine's drive Z: is the root).
+windows_grid="Z:${grid//\//\\}"
+line=$("$wine" "$reader" "$title" 2>/dev/null | tr -d '\r') || true
+case "$line" in
+  '"Bracket, A" '*"$windows_grid"*) echo "status line: $line" ;;
+  *) echo "the status line after Make is \"$line\", not about \"Bracket, A\" in $windows_grid" >&2
+     exit 1 ;;
+esac
 
 # File > Exit from the keyboard ends the program without asking.
 xdotool key alt+F4
