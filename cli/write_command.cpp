@@ -39,7 +39,9 @@ ExitCode RunWrite(const Invocation& invocation, CommandReport& report) {
     FormModel form(dialogs);
     TypeIntoForm(form, invocation, true, CommandLineLocale());
     CommandContext context = CliCommandContext(dialogs, report, path);
-    context.partWritten = [&](std::size_t number) { report.SetPart(number, invocation.name); };
+    context.written = [&](const WrittenGridFile& written) {
+        report.SetPart(written.partNumber, invocation.name);
+    };
     const CheckOutcome check = CheckPattern(form, context, AllFields());
     if (!IsPass(check)) {
         return report.End(EndingOf(check));

@@ -110,7 +110,7 @@ if(TARGET zarvek_window_win32_tests)
                      ${PROJECT_SOURCE_DIR}/tests/window/win32/keyboard_end_to_end.sh
                      ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:zarvek-wizard>
                      ${zarvek_host_folder} ${PROJECT_SOURCE_DIR}/tests/data/cli_make_expected.dat
-                     ${language})
+                     ${language} $<TARGET_FILE:read_status_line>)
     set_tests_properties(zarvek_wizard_keyboard_${language} PROPERTIES
                          FIXTURES_REQUIRED installed_host
                          PASS_REGULAR_EXPRESSION "written bytes as expected, one push"

@@ -107,7 +107,7 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
         return WriteCommandOutcome::Failed;
     }
     try {
-        return WriteAfterAsking(*gridFile, std::move(*lock), context);
+        return WriteAfterAsking(*gridFile, std::move(*lock), context, WriteKind::Add);
     } catch (const std::exception& error) {
         ShowWriteError(context, error);
         return WriteCommandOutcome::WriteFailed;

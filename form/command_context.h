@@ -7,6 +7,7 @@
 
 #include "common/dialogs.h"
 #include "common/number_text.h"
+#include "form/write_report.h"
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "strings/string_table.h"
@@ -27,9 +28,10 @@ struct CommandContext {
     HostLibrary& hostLibrary = InstalledHostLibrary();
     // Told when a command waits long for another writer's lock (GridFileLock); by default nobody.
     LockWaitNotice lockWaitNotice{};
-    // Called by Make and Add after the grid file was written, with the new part's number (from 1);
-    // by default nobody. It must not throw: the file is written by then.
-    std::function<void(std::size_t partNumber)> partWritten{};
+    // Told once what Make, Add, Remove Part or Restore Previous Grid File stored, right after the
+    // file was written; not told when nothing was written (No, a refusal, a failure). May be
+    // empty; must not throw (the file is written by then).
+    std::function<void(const WrittenGridFile&)> written = nullptr;
 };
 
 }  // namespace zarvek

@@ -113,10 +113,28 @@ void MainWindowCommands::FileExit() {
     Run([this] { view_.CloseWindow(); });
 }
 
+std::optional<WrittenGridFile> MainWindowCommands::Write(
+    CommandContext context, const std::function<void(const CommandContext&)>& write) {
+    std::optional<WrittenGridFile> written;
+    context.written = [&written](const WrittenGridFile& file) { written = file; };
+    write(context);
+    // An empty line after No or a failure: the line of an earlier write must not pass for this one.
+    view_.ShowStatusLine(written ? StatusLineAfterWrite(*written, language_) : std::string());
+    return written;
+}
+
+void MainWindowCommands::ShowAgainIfShown(const std::optional<WrittenGridFile>& written) {
+    if (written && !shownPath_.empty() && written->path == shownPath_) {
+        ShowFile(shownPath_);
+    }
+}
+
 void MainWindowCommands::AddToGridFile() {
     Run([this] {
         if (form_.WriteGateOpen()) {
-            zarvek::AddToGridFile(form_, Context());
+            ShowAgainIfShown(Write(Context(), [this](const CommandContext& context) {
+                zarvek::AddToGridFile(form_, context);
+            }));
         }
     });
 }
@@ -124,7 +142,9 @@ void MainWindowCommands::AddToGridFile() {
 void MainWindowCommands::MakeGridFile() {
     Run([this] {
         if (form_.WriteGateOpen()) {
-            zarvek::MakeGridFile(form_, Context());
+            ShowAgainIfShown(Write(Context(), [this](const CommandContext& context) {
+                zarvek::MakeGridFile(form_, context);
+            }));
         }
     });
 }
@@ -140,7 +160,11 @@ void MainWindowCommands::RemovePart(std::size_t position, Part shown) {
         }
         CommandContext context = Context();
         context.gridFilePath = shownPath_;
-        switch (RemovePartAfterAsking(context, position, shown)) {
+        CorrectionOutcome outcome = CorrectionOutcome::Declined;
+        Write(context, [&](const CommandContext& withReport) {
+            outcome = RemovePartAfterAsking(withReport, position, shown);
+        });
+        switch (outcome) {
             case CorrectionOutcome::Done:
             case CorrectionOutcome::PartNotThere:
             case CorrectionOutcome::NotAGridFile:
@@ -154,7 +178,10 @@ void MainWindowCommands::RemovePart(std::size_t position, Part shown) {
 
 void MainWindowCommands::RestorePreviousGridFile() {
     Run([this] {
-        if (zarvek::RestorePreviousGridFile(Context()) == CorrectionOutcome::Done) {
+        const auto written = Write(Context(), [](const CommandContext& context) {
+            zarvek::RestorePreviousGridFile(context);
+        });
+        if (written) {
             view_.ShowMode(WindowMode::View, gridFilePath_);
             ShowFile(gridFilePath_);
         }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "form/command_context.h"
 #include "form/form_model.h"
 #include "form/window_mode.h"
+#include "form/write_report.h"
 #include "model/part.h"
 #include "strings/string_table.h"
 
@@ -34,6 +36,9 @@ class MainWindowView {
     // Replaces what the viewer shows by a file's text (UTF-8, the file's own line ends) and its
     // parts; `path` names the file in the parts table's messages.
     virtual void ShowFileText(const std::string& text, const std::string& path) = 0;
+
+    // Shows `line` in the window's status bar in place of what it showed; "" empties it.
+    virtual void ShowStatusLine(const std::string& line) = 0;
 
     // Whether the viewer is shown; File > Close empties it only then.
     virtual bool ViewerShown() const = 0;
@@ -78,6 +83,10 @@ class MainWindowCommands {
     void FileClose();
     void FileExit();
     // Add (button, menu entry, toolbar "T+") and Make run only while the write gate is open.
+    //
+    // After each of the four writes (Make, Add, Remove Part, Restore Previous Grid File) the
+    // status line says what was written and names the backup (StatusLineAfterWrite); after No, a
+    // refusal or a failure it is empty. A write into the file the viewer shows shows it again.
     void AddToGridFile();
     void MakeGridFile();
     void CheckPattern();
@@ -97,6 +106,12 @@ class MainWindowCommands {
   private:
     void ShowFile(const std::string& path);
     void Run(const std::function<void()>& command);
+    // Runs `write` with the context it is given, then shows the status line for what it wrote,
+    // or none, and returns what it wrote.
+    std::optional<WrittenGridFile> Write(CommandContext context,
+                                         const std::function<void(const CommandContext&)>& write);
+    // Shows the file the viewer shows again when `written` is it.
+    void ShowAgainIfShown(const std::optional<WrittenGridFile>& written);
 
     FormModel& form_;
     Dialogs& dialogs_;

@@ -46,7 +46,7 @@ WriteCommandOutcome MakeGridFile(FormModel& form, const CommandContext& context)
         // Taken before the question, so that no other writer changes the file it asks about.
         return WriteAfterAsking(
             gridFile, GridFileLock(context.gridFilePath, context.lockWait, context.lockWaitNotice),
-            context);
+            context, WriteKind::Make);
     } catch (const GridFileBusyError& error) {
         ShowGridFileBusy(context, error);
         return WriteCommandOutcome::Busy;

@@ -62,6 +62,11 @@ CorrectionOutcome RemovePartAfterAsking(const CommandContext& context, std::size
     try {
         switch (RemovePart(std::move(*lock), position, shown, context.hostLibrary)) {
             case PartRemoval::Removed:
+                if (context.written) {
+                    // A removal always replaces the file it read, so the backup holds it now.
+                    context.written(WrittenGridFile{WriteKind::Remove, context.gridFilePath,
+                                                    shown.sName, position, 0, true});
+                }
                 return CorrectionOutcome::Done;
             case PartRemoval::NotAGridFile:
                 return Report(context, kRemoveNotAGridFile, {context.gridFilePath},

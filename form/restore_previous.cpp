@@ -90,6 +90,8 @@ CorrectionOutcome RestorePreviousGridFile(const CommandContext& context) {
         return Report(context, kGridFileNotRestored, error.what(), kCannotWriteGridFileTitle,
                       Icon::Critical, CorrectionOutcome::WriteFailed);
     }
+    // Under the lock no writer creates or removes the file: whether one is replaced is known.
+    const bool replacesAFile = PathExists(context.gridFilePath);
     try {
         if (!RestoreGridFileBackup(std::move(*lock), backup->bytes, context.hostLibrary)) {
             return Report(context, kBackupChanged, backup->path, kRestorePreviousGridFileTitle,
@@ -98,6 +100,10 @@ CorrectionOutcome RestorePreviousGridFile(const CommandContext& context) {
     } catch (const std::exception& error) {
         return Report(context, kGridFileNotRestored, error.what(), kCannotWriteGridFileTitle,
                       Icon::Critical, CorrectionOutcome::WriteFailed);
+    }
+    if (context.written) {
+        context.written(WrittenGridFile{WriteKind::Restore, context.gridFilePath, "", 0,
+                                        backup->gridFile.Parts.Count(), replacesAFile});
     }
     return CorrectionOutcome::Done;
 }

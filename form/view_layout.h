@@ -13,10 +13,13 @@ struct TwipsRect {
 
 // Where view mode puts the viewer and the label naming the installed file, computed from the
 // window's inner area when view mode is entered: the viewer at (250, 900), inner width - 500 by
-// inner height - 1200; the label at (250, 600). A window too small for the viewer gives it no
-// width or height rather than a negative one.
+// inner height - 1200; the label at (250, 600). The viewer's first line names the file it shows
+// (ViewerFileLabel), its tabs fill the rest. A window too small for the viewer gives it no width
+// or height rather than a negative one.
 struct ViewLayout {
     TwipsRect viewer;
+    TwipsRect shownFile;  // the viewer's top line, 300 high
+    TwipsRect tabs;       // the viewer below that line
     int labelLeft = 0;
     int labelTop = 0;
 };

@@ -36,6 +36,11 @@ ViewerFile ReadFileForViewer(const std::string& path, Language language) {
     }
 }
 
+std::string ViewerFileLabel(const std::string& path, Language language) {
+    return path.empty() ? std::string()
+                        : FillPlaceholders(LookupString(kViewerFileShown, language), {path});
+}
+
 std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
     std::string result;
     result.reserve(text.size() + text.size() / 16);

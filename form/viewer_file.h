@@ -23,6 +23,11 @@ inline constexpr std::size_t kLargestFileShownMegabytes = 64;
 // than kLargestFileShownMegabytes gives no text and the reason in `language`.
 ViewerFile ReadFileForViewer(const std::string& path, Language language);
 
+// The line above the viewer's tabs naming the file it shows ("File shown: <path>"), in
+// `language`; "" while it shows none. The label naming the installed file stays beside it, so
+// that a file opened from elsewhere is never taken for the installed one.
+std::string ViewerFileLabel(const std::string& path, Language language);
+
 // `text` with every line end (CR LF, a lone CR, a lone LF) written as `lineEnd`: a text control
 // that needs CR LF, or one that needs LF, shows the lines the file holds.
 std::string WithLineEnds(std::string_view text, std::string_view lineEnd);

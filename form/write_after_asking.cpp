@@ -22,15 +22,18 @@ Message ReplaceQuestion(Language language) {
 }  // namespace
 
 WriteCommandOutcome WriteAfterAsking(const GridFile& gridFile, GridFileLock lock,
-                                     const CommandContext& context) {
+                                     const CommandContext& context, WriteKind kind) {
     GridFileWrite write(gridFile, std::move(lock));
     if (write.ReplacesAFile() &&
         context.dialogs.Ask(ReplaceQuestion(context.language)) != Answer::Yes) {
         return WriteCommandOutcome::Declined;
     }
     write.Store(context.hostLibrary);
-    if (context.partWritten) {
-        context.partWritten(gridFile.Parts.Count());
+    if (context.written) {
+        const std::size_t count = gridFile.Parts.Count();
+        context.written(WrittenGridFile{kind, context.gridFilePath,
+                                        count > 0 ? gridFile.Parts.Item(count).sName : "", count,
+                                        count, write.ReplacesAFile()});
     }
     return WriteCommandOutcome::Written;
 }

@@ -14,11 +14,11 @@ namespace zarvek {
 // - When a file is at the path, asks through the context's dialogs whether to replace it: string
 //   1066, title 1067, Yes and No, no icon, Yes the default, in the context's language. On No
 //   returns Declined: nothing is touched and the host library is not called.
-// - Otherwise stores the file, tells the context's partWritten the number of its last part (the
-//   new one) and returns Written; the context's host library has then been called once, after
-//   the lock was dropped. Throws GridFileError when the file cannot be
-//   written (the file is as it was, the host library not called).
+// - Otherwise stores the file and returns Written; the context's host library has then been
+//   called once, after the lock was dropped, and the context is told what was written as `kind`
+//   (Make or Add): the last part of `gridFile` is the part written. Throws GridFileError when
+//   the file cannot be written (the file is as it was, the host library not called).
 WriteCommandOutcome WriteAfterAsking(const GridFile& gridFile, GridFileLock lock,
-                                     const CommandContext& context);
+                                     const CommandContext& context, WriteKind kind);
 
 }  // namespace zarvek

@@ -114,6 +114,38 @@ constexpr std::array kWindowTexts = {
               "Die Eingabe für %1, \"%2\", enthält das Tausendertrennzeichen \"%3\", das ihren "
               "Wert unbemerkt verändern würde.\r\nGeben Sie die Zahl ohne dieses Zeichen ein, mit "
               "\"%4\" als Dezimaltrennzeichen."},
+    // The status line after a write: what was written, and where the file before it is kept.
+    TextEntry{1135,
+              "\"%1\" was written as the only part of the new Zarvek file %2; there was no "
+              "previous file to keep.",
+              "\"%1\" wurde als einziges Werkstück in die neue Zarvek Datei %2 geschrieben; es "
+              "gab keine vorherige Datei zum Aufbewahren."},
+    TextEntry{1136,
+              "\"%1\" was written as the only part of the Zarvek file %2; the previous file is "
+              "kept as %3.",
+              "\"%1\" wurde als einziges Werkstück in die Zarvek Datei %2 geschrieben; die "
+              "vorherige Datei wird als %3 aufbewahrt."},
+    TextEntry{1137,
+              "\"%1\" was added as part %2 of the Zarvek file %3; the previous file is kept as "
+              "%4.",
+              "\"%1\" wurde als Werkstück %2 an die Zarvek Datei %3 angefügt; die vorherige "
+              "Datei wird als %4 aufbewahrt."},
+    TextEntry{1138,
+              "Part %1 \"%2\" was removed from the Zarvek file %3; the previous file is kept as "
+              "%4.",
+              "Werkstück %1 \"%2\" wurde aus der Zarvek Datei %3 entfernt; die vorherige Datei "
+              "wird als %4 aufbewahrt."},
+    TextEntry{1139,
+              "The Zarvek file %1 was restored from its backup (number of parts: %2); the file it "
+              "replaced is now the backup %3.",
+              "Die Zarvek Datei %1 wurde aus ihrer Sicherung wiederhergestellt (Anzahl der "
+              "Werkstücke: %2); die ersetzte Datei ist jetzt die Sicherung %3."},
+    TextEntry{1140,
+              "The Zarvek file %1 was restored from its backup %3 (number of parts: %2), which "
+              "stays as it was.",
+              "Die Zarvek Datei %1 wurde aus ihrer Sicherung %3 wiederhergestellt (Anzahl der "
+              "Werkstücke: %2), die unverändert bleibt."},
+    TextEntry{1141, "File shown: %1", "Angezeigte Datei: %1"},
     TextEntry{1148,
               "The part name holds %1, which a Zarvek file cannot hold: stored, each would become "
               "\"?\". Change the name; nothing was written.",

@@ -40,6 +40,14 @@ enum WindowStringId : int {
     kRestorePreviousGridFileTitle = 1132,    //
     kFileNewShortcut = 1133,                 // File > New's key as a menu shows it
     kSeatFieldHasGroupSeparator = 1134,      // %1 field name, %2 text, %3 group, %4 decimal sep.
+    // The status line after a write, one line each, and the line naming the file the viewer shows.
+    kStatusMadeNewFile = 1135,  // %1 part name, %2 the path
+    kStatusMade = 1136,         // %1 part name, %2 the path, %3 the backup's name
+    kStatusAdded = 1137,        // %1 part name, %2 its number, %3 the path, %4 the backup's name
+    kStatusRemoved = 1138,      // %1 part number, %2 its name, %3 the path, %4 the backup's name
+    kStatusRestored = 1139,     // %1 the path, %2 its parts, %3 the backup's name
+    kStatusRestoredMissing = 1140,  // as 1139: the file was missing, the backup stays
+    kViewerFileShown = 1141,        // %1 the path of the file the viewer shows
     // Taken from the end of the range, so that the window's next texts follow 1134 unhindered.
     kNameOutsideCodePage = 1148,       // %1 the characters, each quoted with its code
     kNameOutsideCodePageTitle = 1149,  //

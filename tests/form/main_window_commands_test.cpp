@@ -10,8 +10,10 @@
 
 #include "form/control_tags.h"
 #include "form/main_window_commands.h"
+#include "form/placeholders.h"
 #include "form/viewer_file.h"
 #include "recording_dialogs.h"
+#include "storage/grid_file_io.h"
 
 namespace zarvek {
 namespace {
@@ -25,6 +27,7 @@ class RecordingView final : public MainWindowView {
     }
     void FocusPartName() override {}
     void ShowFileText(const std::string& text, const std::string&) override { shown = text; }
+    void ShowStatusLine(const std::string& line) override { status = line; }
     bool ViewerShown() const override { return viewing; }
     void ClearViewer() override { shown.clear(); }
     void CloseWindow() override { closed = true; }
@@ -32,6 +35,7 @@ class RecordingView final : public MainWindowView {
     std::vector<WindowMode> modes;
     bool viewing = false;
     std::string shown;
+    std::string status;
     bool closed = false;
 };
 
@@ -85,6 +89,106 @@ TEST(MainWindowCommands, ToolbarKeysCompareExactly) {
     EXPECT_TRUE(view.modes.empty());
     commands.ToolbarButtonClick("New");
     EXPECT_EQ(view.modes, (std::vector<WindowMode>{WindowMode::Input}));
+}
+
+// A window's commands on a grid file in a fresh folder, with a part typed and checked.
+class WritesTest : public testing::Test {
+  protected:
+    WritesTest() { commands.SetGridFilePath(path); }
+    ~WritesTest() override { std::filesystem::remove_all(folder); }
+
+    // "Bracket" or "Flange": two parts whose lengths match none of the other's.
+    void Enter(const std::string& name) {
+        const std::vector<const char*> seats =
+            name == "Bracket"
+                ? std::vector<const char*>{"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
+                                           "0", "0", "1", "30", "80", "0", "0",   "0", "1"}
+                : std::vector<const char*>{"0", "0", "0", "0",  "0",  "1", "60", "0", "0",
+                                           "0", "0", "1", "10", "50", "0", "0",  "0", "1"};
+        form.SetText(Field::PartName, name);
+        form.SetText(Field::ProbeDiameter, "6");
+        for (std::size_t i = 0; i < seats.size(); ++i) {
+            form.SetText(SeatFields()[i], seats[i]);
+        }
+        commands.CheckPattern();
+        ASSERT_TRUE(form.WriteGateOpen());
+    }
+
+    testing_support::RecordingDialogs dialogs;
+    FormModel form{dialogs};
+    RecordingView view;
+    MainWindowCommands commands{form, dialogs, Language::English, NumberLocale{".", ","}, view};
+    std::filesystem::path folder = FreshFolder();
+    std::string path = (folder / "Gridfile.dat").string();
+};
+
+enum class Step { Make, Add, RemoveFirst, Restore, RestoreMissing };
+
+// One write and the status line after it ("%1": the grid file's path; "": none). Each row works
+// on the file the rows above it left.
+struct WriteRow {
+    Step step;
+    const char* part;  // Make, Add: the part typed
+    Answer answer;     // to the question, when one is asked
+    const char* line;
+};
+
+// clang-format off
+const WriteRow kWriteRows[] = {
+    {Step::Make, "Bracket", Answer::Yes, "\"Bracket\" was written as the only part of the new Zarvek file %1; there was no previous file to keep."},
+    {Step::Make, "Bracket", Answer::No, ""},
+    {Step::Make, "Bracket", Answer::Yes, "\"Bracket\" was written as the only part of the Zarvek file %1; the previous file is kept as Gridfile.dat.bak."},
+    {Step::Add, "Flange", Answer::No, ""},
+    {Step::Add, "Flange", Answer::Yes, "\"Flange\" was added as part 2 of the Zarvek file %1; the previous file is kept as Gridfile.dat.bak."},
+    {Step::Add, "Flange", Answer::Yes, ""},  // refused: its lengths are in the file
+    {Step::RemoveFirst, "", Answer::No, ""},
+    {Step::RemoveFirst, "", Answer::Yes, "Part 1 \"Bracket\" was removed from the Zarvek file %1; the previous file is kept as Gridfile.dat.bak."},
+    {Step::Restore, "", Answer::No, ""},
+    {Step::Restore, "", Answer::Yes, "The Zarvek file %1 was restored from its backup (number of parts: 2); the file it replaced is now the backup Gridfile.dat.bak."},
+    {Step::RestoreMissing, "", Answer::Yes, "The Zarvek file %1 was restored from its backup Gridfile.dat.bak (number of parts: 1), which stays as it was."},
+};
+// clang-format on
+
+TEST_F(WritesTest, StatusLineSaysWhatWasWrittenAndNothingAfterNoOrARefusal) {
+    for (const WriteRow& row : kWriteRows) {
+        SCOPED_TRACE(row.line);
+        view.status = "the line of an earlier write";
+        if (row.step == Step::Make || row.step == Step::Add) {
+            Enter(row.part);
+        }
+        dialogs.answers = {row.answer};
+        switch (row.step) {
+            case Step::Make:
+                commands.MakeGridFile();
+                break;
+            case Step::Add:
+                commands.AddToGridFile();
+                break;
+            case Step::RemoveFirst:
+                commands.OpenInstalledFile();
+                commands.RemovePart(1, MakeGridFileObj(path)->Parts.Item(1));
+                break;
+            case Step::RestoreMissing:
+                std::filesystem::remove(path);
+                [[fallthrough]];
+            case Step::Restore:
+                commands.RestorePreviousGridFile();
+                break;
+        }
+        EXPECT_EQ(view.status, FillPlaceholders(row.line, {path}));
+    }
+}
+
+TEST_F(WritesTest, WriteIntoTheFileTheViewerShowsShowsItAgain) {
+    Enter("Bracket");
+    commands.MakeGridFile();
+    commands.OpenInstalledFile();
+    commands.FileNew();
+    Enter("Flange");
+    dialogs.answers = {Answer::Yes};
+    commands.AddToGridFile();
+    EXPECT_EQ(view.shown.substr(0, 9), "$$\r\n2 3 1");
+    EXPECT_NE(view.shown.find("Part Flange"), std::string::npos);
 }
 
 TEST(ViewerFile, FileIsDecodedFromTheAnsiCodePageAndAMissingOneSaysWhy) {

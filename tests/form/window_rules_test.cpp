@@ -11,6 +11,8 @@ namespace {
 TEST(ViewLayout, ViewerIsInsetFromTheInnerArea) {
     const ViewLayout layout = ComputeViewLayout(9600, 7200);
     EXPECT_EQ(layout.viewer, (TwipsRect{250, 900, 9100, 6000}));
+    EXPECT_EQ(layout.shownFile, (TwipsRect{250, 900, 9100, 300}));
+    EXPECT_EQ(layout.tabs, (TwipsRect{250, 1200, 9100, 5700}));
     EXPECT_EQ(layout.labelLeft, 250);
     EXPECT_EQ(layout.labelTop, 600);
 }
@@ -19,6 +21,7 @@ TEST(ViewLayout, TinyWindowGivesAnEmptyViewerNotANegativeOne) {
     const ViewLayout layout = ComputeViewLayout(300, 1000);
     EXPECT_EQ(layout.viewer.width, 0);
     EXPECT_EQ(layout.viewer.height, 0);
+    EXPECT_EQ(layout.tabs.height, 0);
 }
 
 TEST(ViewLayout, TwipsConvertAtTheScreensResolution) {

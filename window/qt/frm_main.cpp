@@ -1,7 +1,10 @@
 #include "window/qt/frm_main.h"
 
+#include <QStatusBar>
+
 #include "form/form_sketch.h"
 #include "form/view_layout.h"
+#include "form/viewer_file.h"
 #include "window/qt/field_binding.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/input_form.h"
@@ -55,9 +58,21 @@ void FrmMain::BuildControls() {
     BuildViewer(*inner, controls_, language_, locale_);
     BuildToolbar(*this, controls_);
     BuildFileMenu(*this, controls_);
+    BuildStatusBar();
     setWindowIcon(QIcon(controls_.ImageList1->pictures[2]));
     // No menu for hiding the toolbar.
     setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void FrmMain::BuildStatusBar() {
+    controls_.lblStatusLine = MakeChild<QLabel>();
+    controls_.lblStatusLine->setObjectName(QStringLiteral("lblStatusLine"));
+    controls_.lblStatusLine->setTextFormat(Qt::PlainText);
+    controls_.lblStatusLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long line is cut at the window's edge rather than widening the window; its tool tip
+    // holds all of it.
+    controls_.lblStatusLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(controls_.lblStatusLine, 1);
 }
 
 void FrmMain::ConnectCommands() {
@@ -155,6 +170,14 @@ void FrmMain::FocusPartName() {
 
 void FrmMain::ShowFileText(const std::string& text, const std::string& path) {
     ShowTextInViewer(*controls_.rtbOpenExist, *controls_.partsOpenExist, text, path);
+    const QString label = QString::fromStdString(ViewerFileLabel(path, language_));
+    controls_.lblShownFile->setText(label);
+    controls_.lblShownFile->setToolTip(label);
+}
+
+void FrmMain::ShowStatusLine(const std::string& line) {
+    controls_.lblStatusLine->setText(QString::fromStdString(line));
+    controls_.lblStatusLine->setToolTip(controls_.lblStatusLine->text());
 }
 
 bool FrmMain::ViewerShown() const {
@@ -164,6 +187,8 @@ bool FrmMain::ViewerShown() const {
 void FrmMain::ClearViewer() {
     controls_.rtbOpenExist->clear();
     controls_.partsOpenExist->Clear();
+    controls_.lblShownFile->clear();
+    controls_.lblShownFile->setToolTip({});
 }
 
 void FrmMain::CloseWindow() {

@@ -60,6 +60,7 @@ class FrmMain : public QMainWindow, private MainWindowView {
 
   private:
     void BuildControls();
+    void BuildStatusBar();
     void ConnectCommands();
     void RemovePart(std::size_t position, const Part& part);
 
@@ -67,6 +68,7 @@ class FrmMain : public QMainWindow, private MainWindowView {
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;
     void FocusPartName() override;
     void ShowFileText(const std::string& text, const std::string& path) override;
+    void ShowStatusLine(const std::string& line) override;
     bool ViewerShown() const override;
     void ClearViewer() override;
     void CloseWindow() override;

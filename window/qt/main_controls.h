@@ -52,6 +52,10 @@ struct MainControls {
     TextView* rtbOpenExist = nullptr;
     PartsView* partsOpenExist = nullptr;
     QLabel* lblOpenExist = nullptr;
+    QLabel* lblShownFile = nullptr;  // the viewer's top line: the file it shows (ViewerFileLabel)
+
+    // The status bar's line: what the last write wrote (no group: shown in every mode).
+    QLabel* lblStatusLine = nullptr;
 
     // Toolbar and menu (no group).
     QToolBar* Toolbar1 = nullptr;

@@ -51,9 +51,13 @@ void BuildViewer(QWidget& inner, MainControls& controls, Language language,
     controls.lblOpenExist = MakeChild<QLabel>(&inner);
     NameControl(*controls.lblOpenExist, "lblOpenExist", "OpenExist");
     controls.lblOpenExist->setTextFormat(Qt::PlainText);
-    controls.controlOrder.insert(
-        controls.controlOrder.end(),
-        {controls.tabOpenExist, controls.rtbOpenExist, controls.lblOpenExist});
+    controls.lblShownFile = MakeChild<QLabel>(&inner);
+    NameControl(*controls.lblShownFile, "lblShownFile", "OpenExist");
+    controls.lblShownFile->setTextFormat(Qt::PlainText);
+    controls.lblShownFile->clear();
+    controls.controlOrder.insert(controls.controlOrder.end(),
+                                 {controls.tabOpenExist, controls.rtbOpenExist,
+                                  controls.lblOpenExist, controls.lblShownFile});
 }
 
 void ShowTextInViewer(TextView& viewer, PartsView& parts, const std::string& text,

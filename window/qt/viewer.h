@@ -15,10 +15,11 @@ namespace zarvek {
 // Creates the viewer area on `inner`, outside any layout (view mode places it): the tab widget
 // tabOpenExist with the file's text, rtbOpenExist (a read-only TextView in a fixed-width font, tab
 // stops wide enough for the grid file's columns), on its first tab and the parts of the file
-// (partsOpenExist) on its second; and the label lblOpenExist above it. Tab titles are in
-// `language`, the parts' numbers in `locale`. Appends tabOpenExist, rtbOpenExist and lblOpenExist
-// to `controls.controlOrder`, all three tagged "OpenExist". rtbOpenExist sits in a page of its
-// own, so that view mode showing it never shows it over the parts tab.
+// (partsOpenExist) on its second; the label lblOpenExist above it, and lblShownFile, the line
+// above the tabs naming the file shown. Tab titles are in `language`, the parts' numbers in
+// `locale`. Appends tabOpenExist, rtbOpenExist, lblOpenExist and lblShownFile to
+// `controls.controlOrder`, all tagged "OpenExist". rtbOpenExist sits in a page of its own, so
+// that view mode showing it never shows it over the parts tab.
 void BuildViewer(QWidget& inner, MainControls& controls, Language language,
                  const NumberLocale& locale);
 

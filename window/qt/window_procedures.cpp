@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -75,8 +76,11 @@ InnerArea InnerAreaOf(FrmMain& form) {
     const int top = menuBar != nullptr && menuBar->isVisibleTo(&form) && !menuBar->isNativeMenuBar()
                         ? menuBar->geometry().bottom() + 1
                         : 0;
+    // The status bar ends it at the bottom: the viewer must not reach under it.
+    const QStatusBar* statusBar = form.statusBar();
+    const int bottom = statusBar->isVisibleTo(&form) ? statusBar->height() : 0;
     const QRect central = form.centralWidget()->geometry();
-    return InnerArea{QSize(form.width(), form.height() - top),
+    return InnerArea{QSize(form.width(), form.height() - top - bottom),
                      QPoint(central.x(), central.y() - top)};
 }
 
@@ -91,11 +95,16 @@ void LayOutViewer(FrmMain& form) {
         return QPoint(TwipsToPixels(leftTwips, dpiX) - inner.centralOffset.x(),
                       std::max(0, TwipsToPixels(topTwips, dpiY) - inner.centralOffset.y()));
     };
-    // The viewer area: the text viewer and the parts table on their two tabs.
-    c.tabOpenExist->setGeometry(QRect(toCentral(layout.viewer.left, layout.viewer.top),
-                                      QSize(TwipsToPixels(layout.viewer.width, dpiX),
-                                            TwipsToPixels(layout.viewer.height, dpiY))));
-    c.tabOpenExist->raise();
+    const auto place = [&](QWidget& widget, const TwipsRect& rect) {
+        widget.setGeometry(
+            QRect(toCentral(rect.left, rect.top),
+                  QSize(TwipsToPixels(rect.width, dpiX), TwipsToPixels(rect.height, dpiY))));
+        widget.raise();
+    };
+    // The viewer area: the line naming the file shown, then the text viewer and the parts table
+    // on their two tabs.
+    place(*c.lblShownFile, layout.shownFile);
+    place(*c.tabOpenExist, layout.tabs);
     c.lblOpenExist->move(toCentral(layout.labelLeft, layout.labelTop));
     c.lblOpenExist->setText(QString::fromStdString(form.gridFilePath()));
     c.lblOpenExist->adjustSize();

@@ -35,11 +35,12 @@ void BuildInputForm(HWND window, Win32Controls& controls, const Fonts& fonts, in
 
 // The viewer area: the tab control tabOpenExist with the file's text rtbOpenExist (read-only,
 // fixed-width) on its first tab and the parts (header, legend, the virtual list tblParts and the
-// button cmdRemovePart) on its second, and the label lblOpenExist above. View mode places it.
+// button cmdRemovePart) on its second, the label lblOpenExist above, and lblShownFile, the line
+// above the tabs naming the file shown. View mode places it.
 void BuildViewer(HWND window, Win32Controls& controls, const Fonts& fonts, Language language);
 
-// Lays the viewer out from the window's inner area in twips (ComputeViewLayout) and names the
-// installed grid file in the label above it.
+// Lays the viewer out from the window's inner area in twips (ComputeViewLayout; the area ends
+// above the status bar) and names the installed grid file in the label above it.
 void LayOutViewer(HWND window, const Win32Controls& controls, const std::string& gridFilePath);
 
 // The File menu, with the design captions that LoadCaptions replaces: New, Open..., Open Installed
@@ -51,5 +52,8 @@ HACCEL CreateAccelerators();
 
 // The toolbar with its four picture buttons, no captions and no tool tips.
 void BuildToolbar(HWND window, Win32Controls& controls, const ToolbarImageLists& images);
+
+// The status bar (sbrStatus), one part, empty. The window passes WM_SIZE on to it.
+void BuildStatusBar(HWND window, Win32Controls& controls, const Fonts& fonts);
 
 }  // namespace zarvek::win32

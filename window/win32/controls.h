@@ -71,12 +71,16 @@ struct Win32Controls {
     HWND tabOpenExist = nullptr;
     HWND rtbOpenExist = nullptr;
     HWND lblOpenExist = nullptr;
+    HWND lblShownFile = nullptr;  // the viewer's top line: the file it shows (ViewerFileLabel)
     // The parts tab: header values, legend, the virtual list of parts and Remove Part (enabled
     // while a part is selected). No Tag: shown only in view mode with the parts tab selected.
     HWND lblPartsHeader = nullptr;
     HWND lblPartsLegend = nullptr;
     HWND tblParts = nullptr;
     HWND cmdRemovePart = nullptr;
+    // The status bar at the window's foot: what the last write wrote. Not in the control order:
+    // no Tag, no Tab stop, shown in every mode.
+    HWND sbrStatus = nullptr;
     HMENU menuBar = nullptr;
     HMENU mnuFile = nullptr;
     std::vector<MenuItem> menuItems;

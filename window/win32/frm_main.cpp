@@ -119,6 +119,7 @@ void FrmMain::BuildControls() {
     controls_.controlOrder.push_back(
         Control{controls_.picPattern, "picPattern", "Input", ControlKind::Other});
     BuildViewer(hwnd_, controls_, fonts_, language_);
+    BuildStatusBar(hwnd_, controls_, fonts_);
 }
 
 void FrmMain::Load() {
@@ -168,6 +169,7 @@ LRESULT FrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SIZE:
             SendMessageW(controls_.Toolbar1, TB_AUTOSIZE, 0, 0);
+            SendMessageW(controls_.sbrStatus, WM_SIZE, 0, 0);
             return 0;
         case DM_GETDEFID:
             // Enter in a field presses Check Pattern.
@@ -430,6 +432,11 @@ void FrmMain::FocusPartName() {
 void FrmMain::ShowFileText(const std::string& text, const std::string& path) {
     SetText(controls_.rtbOpenExist, WithLineEnds(text, "\r\n"));
     ShowPartsOverview(MakePartsOverview(text, path, language_));
+    SetText(controls_.lblShownFile, ViewerFileLabel(path, language_));
+}
+
+void FrmMain::ShowStatusLine(const std::string& line) {
+    SetText(controls_.sbrStatus, line);
 }
 
 bool FrmMain::ViewerShown() const {
@@ -439,6 +446,7 @@ bool FrmMain::ViewerShown() const {
 void FrmMain::ClearViewer() {
     SetWindowTextW(controls_.rtbOpenExist, L"");
     ShowPartsOverview(PartsOverview{});
+    SetWindowTextW(controls_.lblShownFile, L"");
 }
 
 void FrmMain::CloseWindow() {

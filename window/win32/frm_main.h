@@ -88,6 +88,7 @@ class FrmMain final : private MainWindowView {
     void ShowMode(WindowMode mode, const std::string& gridFilePath) override;
     void FocusPartName() override;
     void ShowFileText(const std::string& text, const std::string& path) override;
+    void ShowStatusLine(const std::string& line) override;
     bool ViewerShown() const override;
     void ClearViewer() override;
     void CloseWindow() override;

@@ -58,4 +58,12 @@ void BuildToolbar(HWND window, Win32Controls& c, const ToolbarImageLists& images
     SendMessageW(c.Toolbar1, TB_AUTOSIZE, 0, 0);
 }
 
+void BuildStatusBar(HWND window, Win32Controls& c, const Fonts& fonts) {
+    c.sbrStatus =
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
+                        0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdOtherControl)),
+                        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(c.sbrStatus, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal()), FALSE);
+}
+
 }  // namespace zarvek::win32

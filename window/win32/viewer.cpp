@@ -86,6 +86,11 @@ void BuildViewer(HWND window, Win32Controls& c, const Fonts& fonts, Language lan
         MakeControl(window, c, WC_STATICW, "lblOpenExist", "OpenExist", ControlKind::Label,
                     SS_LEFTNOWORDWRAP | SS_NOPREFIX, kIdOtherControl, nowhere, fonts.normal());
     SetWindowTextW(c.lblOpenExist, L"");
+    c.lblShownFile =
+        MakeControl(window, c, WC_STATICW, "lblShownFile", "OpenExist", ControlKind::Label,
+                    SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_PATHELLIPSIS, kIdOtherControl, nowhere,
+                    fonts.normal());
+    SetWindowTextW(c.lblShownFile, L"");
 
     // The parts page: no Tag, shown with view mode while its tab is selected.
     const auto makePart = [&](const wchar_t* className, const char* name, DWORD style, int id,
@@ -119,9 +124,15 @@ void BuildViewer(HWND window, Win32Controls& c, const Fonts& fonts, Language lan
 void LayOutViewer(HWND window, const Win32Controls& c, const std::string& gridFilePath) {
     RECT client{};
     GetClientRect(window, &client);
-    const ViewLayout layout = ComputeViewLayout(PixelsToTwipsOf(window, client.right),
-                                                PixelsToTwipsOf(window, client.bottom));
-    const RECT area = PixelRect(window, layout.viewer);
+    RECT bar{};
+    if (IsWindowVisible(c.sbrStatus) != FALSE) {
+        GetWindowRect(c.sbrStatus, &bar);
+    }
+    const ViewLayout layout =
+        ComputeViewLayout(PixelsToTwipsOf(window, client.right),
+                          PixelsToTwipsOf(window, client.bottom - (bar.bottom - bar.top)));
+    Place(c.lblShownFile, PixelRect(window, layout.shownFile));
+    const RECT area = PixelRect(window, layout.tabs);
     Place(c.tabOpenExist, area);
 
     // The pages fill the tab control's display area.

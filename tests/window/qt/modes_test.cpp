@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -115,7 +116,8 @@ TEST_F(ModesTest, NewLeavesTheFocusedSeatFieldAsTyped) {
     EXPECT_EQ(box->text(), "1");
 }
 
-// The twips layout places the viewer area, tabOpenExist: its first tab holds the viewer
+// The twips layout places the viewer area between the menu bar and the status bar: the line
+// naming the file shown, and below it tabOpenExist, whose first tab holds the viewer
 // rtbOpenExist, which fills the area below the tab bar.
 TEST_F(ModesTest, ViewModeHidesTheFormAndPlacesTheViewerInTwips) {
     FrmMain& frm = Start();
@@ -128,13 +130,15 @@ TEST_F(ModesTest, ViewModeHidesTheFormAndPlacesTheViewerInTwips) {
     const double dpiX = frm.logicalDpiX();
     const double dpiY = frm.logicalDpiY();
     const int innerTop = frm.menuBar()->geometry().bottom() + 1;
-    const int innerHeight = frm.height() - innerTop;
+    const int innerHeight = frm.height() - innerTop - frm.statusBar()->height();
     QWidget* area = frm.controls().tabOpenExist;
     const QPoint at = area->mapTo(&frm, QPoint(0, 0));
     EXPECT_EQ(at.x(), TwipsToPixels(250, dpiX));
-    EXPECT_EQ(at.y() - innerTop, TwipsToPixels(900, dpiY));
+    EXPECT_EQ(at.y() - innerTop, TwipsToPixels(1200, dpiY));
     EXPECT_EQ(area->width(), TwipsToPixels(PixelsToTwips(800, dpiX) - 500, dpiX));
-    EXPECT_EQ(area->height(), TwipsToPixels(PixelsToTwips(innerHeight, dpiY) - 1200, dpiY));
+    EXPECT_EQ(area->height(), TwipsToPixels(PixelsToTwips(innerHeight, dpiY) - 1500, dpiY));
+    EXPECT_EQ(frm.controls().lblShownFile->mapTo(&frm, QPoint(0, 0)).y() - innerTop,
+              TwipsToPixels(900, dpiY));
     const QPoint labelAt = frm.controls().lblOpenExist->mapTo(&frm, QPoint(0, 0));
     EXPECT_EQ(labelAt.x(), TwipsToPixels(250, dpiX));
     EXPECT_EQ(frm.controls().lblOpenExist->text().toStdString(), frm.gridFilePath());

@@ -20,6 +20,8 @@ TEST_F(ViewerTest, OpenShowsTheChosenFileUnderTheInstalledPath) {
     EXPECT_EQ(Shown(), QString::fromUtf8("$$\n1 3 1.500000 6.000000 4\nPart Bär\n\t1.000"));
     EXPECT_EQ(window->controls().lblOpenExist->text().toStdString(),
               armdataFolder + "Gridfile.dat");
+    EXPECT_EQ(window->controls().lblShownFile->text().toStdString(),
+              "File shown: " + Path("other.dat"));
     EXPECT_TRUE(window->controls().rtbOpenExist->isReadOnly());
     EXPECT_TRUE(dialogs.messages.empty());
 }

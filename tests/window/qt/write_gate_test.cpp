@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QTest>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "window/qt/parts_view.h"
 #include "window_fixture.h"
 
 namespace zarvek {
@@ -116,13 +118,39 @@ TEST_F(WriteGateTest, FailureUnlocksLockedFields) {
     EXPECT_FALSE(Box(Field::K3)->isReadOnly());
 }
 
-TEST_F(WriteGateTest, MakeButtonWritesTheInstalledFileAndLeavesTheWindowAsItWas) {
+TEST_F(WriteGateTest, MakeButtonWritesTheInstalledFileSaysSoAndLeavesTheFormAsItWas) {
     StartWithPassedPattern();
     QTest::mouseClick(window->controls().cmdMakeGridFile, Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.empty());  // no file yet: no replace prompt
     EXPECT_NE(ReadInstalledFile().find("Part Bracket"), std::string::npos);
+    EXPECT_EQ(window->controls().lblStatusLine->text().toStdString(),
+              "\"Bracket\" was written as the only part of the new Zarvek file " +
+                  window->gridFilePath() + "; there was no previous file to keep.");
+    EXPECT_TRUE(window->controls().lblStatusLine->isVisible());
     ExpectGate(true);
     EXPECT_EQ(Box(Field::K1)->text(), "1.00000");
+}
+
+// Add from the toolbar while the viewer shows the installed file.
+TEST_F(WriteGateTest, AddShowsTheViewedInstalledFileAgainWithItsNewCount) {
+    StartWithPassedPattern();
+    window->MakeGridFileClick();
+    // Seats 2 and 3 at (60, 0, 0) and (10, 50, 0): no length repeats the first part's.
+    const std::array<const char*, 12> otherSeats = {"60", "0",  "0", "0", "0", "1",
+                                                    "10", "50", "0", "0", "0", "1"};
+    for (std::size_t i = 0; i < otherSeats.size(); ++i) {
+        window->form().SetText(SeatFields()[6 + i], otherSeats[i]);
+    }
+    window->form().SetText(Field::PartName, "Flange");
+    window->CheckPatternClick();
+    window->OpenInstalledFile();
+    dialogs.answers = {Answer::Yes};
+    window->controls().toolbarButtons[3]->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // the replace question
+    EXPECT_EQ(window->controls().partsOpenExist->model().rowCount(), 2);
+    EXPECT_TRUE(window->controls().rtbOpenExist->toPlainText().startsWith("$$\n2 3 "));
+    EXPECT_EQ(window->controls().lblShownFile->text().toStdString(),
+              "File shown: " + window->gridFilePath());
 }
 
 TEST_F(WriteGateTest, AddRunsFromButtonMenuAndToolbarOnlyWhileOpen) {

@@ -5,15 +5,16 @@
 # in English): Enter runs Check Pattern, which refuses it in a message box and puts the focus back
 # on the field with its text selected, so the value typed next replaces it. Enter checks again,
 # then Make is pressed from the keyboard. Then checks the installed grid file's bytes against the
-# expected file and that the host library was called exactly once.
+# expected file, that the host library was called exactly once, and that the status line names the
+# part and the file (read with READER, read_status_line.exe).
 # Then corrects it: File > Open Installed File, the Parts tab, the part selected and removed with
 # the Delete key (a file of no parts), and File > Restore Previous Grid File (the made file
 # again), each confirmed in its question and followed by one more call of the host library.
 # Needs an X display (run it under xvfb-run), xdotool and the installed host (CTest's fixture
 # installed_host: the registry entry and Quadrel.dll in the host folder).
-#   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german
+#   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german READER
 set -euo pipefail
-wine=$1 exe=$2 host=$3 expected=$4 language=$5
+wine=$1 exe=$2 host=$3 expected=$4 language=$5 reader=$6
 
 # slip: a seat value with the digit-group separator for the decimal one; refused: the title of
 # the box that refuses it, as a pattern.
@@ -129,6 +130,16 @@ expect_write() {
   fi
 }
 expect_write 1 "$expected"
+
+# The status line names the part and the file as the wizard knows it (wine's drive Z: is the root).
+windows_grid="Z:${grid//\//\\}"
+line=$("$wine" "$reader" "$title" 2>/dev/null | tr -d '\r') || true
+case "$line" in
+  '"Bracket, A" '*"$windows_grid"*) echo "status line: $line" ;;
+  *) echo "the status line after Make is \"$line\", not about \"Bracket, A\" in $windows_grid" >&2
+     exit 1 ;;
+esac
+xdotool windowfocus --sync "$window"
 
 # File > Open Installed File (the third item); the viewer's tabs take the focus: Right shows the
 # Parts tab, Tab goes to the list of parts, Home selects the part, Delete asks to remove it.

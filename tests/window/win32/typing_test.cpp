@@ -135,7 +135,7 @@ TEST_F(Win32TypingTest, EnterChecksNeverWritesAndARefusalFocusesTheFieldSelected
 }
 
 // The part of the checked-in expected file, typed as the operator types it.
-TEST_F(Win32TypingTest, TypedPartPassesCheckAndMakeWritesTheExpectedBytes) {
+TEST_F(Win32TypingTest, TypedPartPassesCheckAndMakeWritesTheExpectedBytesAndSaysSo) {
     StartInInputMode();
     TypeFields({L"Bracket, A", L"6.35",      L"0",        L"0", L"0", L"0", L"0",
                 L"5",          L"100.00049", L"0",        L"0", L"0", L"1", L"1",
@@ -153,6 +153,9 @@ TEST_F(Win32TypingTest, TypedPartPassesCheckAndMakeWritesTheExpectedBytes) {
     EXPECT_TRUE(dialogs.messages.empty());  // no file yet: no replace question
     EXPECT_EQ(ReadFile(Path("Gridfile.dat")),
               ReadFile(std::string(ZARVEK_TEST_DATA_DIR) + "/cli_make_expected.dat"));
+    EXPECT_EQ(Text(window->controls().sbrStatus),
+              "\"Bracket, A\" was written as the only part of the new Zarvek file " +
+                  Path("Gridfile.dat") + "; there was no previous file to keep.");
     EXPECT_TRUE(Enabled(Control("cmdMakeGridFile")));
 
     // One keystroke in the part name shuts the gate again.

@@ -1,3 +1,4 @@
+#include <array>
 #include <fstream>
 #include <sstream>
 
@@ -35,6 +36,7 @@ TEST_F(Win32ViewerTest, OpenShowsTheFileDecodedFromTheAnsiCodePageWithCrLfReadOn
               "$$\r\n1 3 1.500000 6.000000 4\r\nPart B\xC3\xA4r\r\n\t1.000");
     EXPECT_NE(GetWindowLongW(Control("rtbOpenExist"), GWL_STYLE) & ES_READONLY, 0);
     EXPECT_EQ(Text(Control("lblOpenExist")), armdataFolder + "Gridfile.dat");
+    EXPECT_EQ(Text(Control("lblShownFile")), "File shown: " + Path("other.dat"));
     EXPECT_TRUE(Shown(Control("rtbOpenExist")));
     EXPECT_FALSE(Shown(Control("tblParts")));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -101,6 +103,29 @@ TEST_F(Win32ViewerTest, DeleteInThePartsListRemovesThePartAndRestoreBringsItBack
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(SendMessageW(Control("tblParts"), LVM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_EQ(ReadFile(Path("Gridfile.dat")), bytes);
+}
+
+// Add from the toolbar while the viewer shows the installed file.
+TEST_F(Win32ViewerTest, AddShowsTheViewedInstalledFileAgainWithItsNewCount) {
+    Start();
+    WriteFile("Gridfile.dat",
+              ReadFile(std::string(ZARVEK_TEST_DATA_DIR) + "/cli_make_expected.dat"));
+    Command(kIdOpenExisting);
+    // Seats at (0, 0, 0), (60, 0, 0) and (10, 50, 0): no length repeats the file's part.
+    const std::array<const char*, 18> seats = {"0", "0", "0", "0",  "0",  "1", "60", "0", "0",
+                                               "0", "0", "1", "10", "50", "0", "0",  "0", "1"};
+    window->form().SetText(Field::PartName, "Flange");
+    window->form().SetText(Field::ProbeDiameter, "6.35");
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        window->form().SetText(SeatFields()[i], seats[i]);
+    }
+    window->commands().CheckPattern();
+    dialogs.answers = {Answer::Yes};
+    Command(kIdToolbarFirst + 3);            // "T+"
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // the replace question
+    EXPECT_EQ(window->partsOverview().PartCount(), 2u);
+    EXPECT_EQ(Text(Control("rtbOpenExist")).substr(0, 9), "$$\r\n2 3 1");
+    EXPECT_EQ(Text(Control("lblShownFile")), "File shown: " + Path("Gridfile.dat"));
 }
 
 TEST_F(Win32ViewerTest, MissingInstalledFileIsReportedOverAnEmptyViewer) {
