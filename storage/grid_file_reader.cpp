@@ -333,6 +333,22 @@ GridFileLineError Unreadable(const std::string& path, const LineError& error) {
         error.line);
 }
 
+std::optional<GridFileScan> Scan(TextLines& lines, const std::string& path,
+                                 const PartVisitor& visit, const HeaderVisitor& onHeader) {
+    auto scan = Read(
+        lines,
+        [&](const GridFileHeader& header) {
+            if (onHeader) {
+                onHeader(header);
+            }
+        },
+        [&](const Part& part, std::int32_t) { visit(part); });
+    if (scan) {
+        scan->path = path;
+    }
+    return scan;
+}
+
 // Reads the file at `path` with `read(lines)`, naming the file in every error. Read piece by piece:
 // a file of 32767 parts is 6 MB, and memory the process has not touched before costs more than the
 // reading itself.
@@ -368,20 +384,17 @@ std::optional<GridFile> MakeGridFileObj(const std::string& path) {
 
 std::optional<GridFileScan> ScanGridFile(const std::string& path, const PartVisitor& visit,
                                          const HeaderVisitor& onHeader) {
-    return ReadFile(path, [&](TextLines& lines) {
-        auto scan = Read(
-            lines,
-            [&](const GridFileHeader& header) {
-                if (onHeader) {
-                    onHeader(header);
-                }
-            },
-            [&](const Part& part, std::int32_t) { visit(part); });
-        if (scan) {
-            scan->path = path;
-        }
-        return scan;
-    });
+    return ReadFile(path, [&](TextLines& lines) { return Scan(lines, path, visit, onHeader); });
+}
+
+std::optional<GridFileScan> ScanGridFileText(std::string_view text, const std::string& path,
+                                             const PartVisitor& visit) {
+    try {
+        TextLines lines(text);
+        return Scan(lines, path, visit, {});
+    } catch (const LineError& error) {
+        throw Unreadable(path, error);
+    }
 }
 
 }  // namespace zarvek
