@@ -164,8 +164,9 @@ std::optional<Seat> QuickSeat(std::string_view fields) {
         }
         values[i] = number->value;
     }
+    // Fields after the sixth are read past, but the writer writes none.
     return Seat{Point{values[0], values[1], values[2]}, Vector{values[3], values[4], values[5]},
-                written};
+                written && fields.empty()};
 }
 
 Seat ReadSeat(std::string_view seatLine, std::size_t line) {

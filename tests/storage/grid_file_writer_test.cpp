@@ -308,6 +308,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Replaced(kHeader + PartLines("A"), "12.345", "1234567890123.456"), false},
         AppendCase{"BlankForTheTabIsWrittenAnew",
                    Replaced(kHeader + PartLines("A"), "\n\t12", "\n 12"), false},
+        AppendCase{"FieldsAfterTheSixthAreWrittenAnew", kHeader + PartLines("A", kSeatLine + "\t1"),
+                   false},
         AppendCase{"CommaInANameIsWrittenAnew", kHeader + PartLines("A,B"), false},
         AppendCase{"NameOutsideAsciiIsWrittenAnew", kHeader + PartLines("\xe4"), false}),
     [](const testing::TestParamInfo<AppendCase>& info) { return info.param.fault; });
