@@ -26,16 +26,19 @@ ExitCode RunLint(const Invocation& invocation, CommandReport& report) {
         return report.End(*ending);
     }
     const std::string& path = std::get<std::string>(found);
-    std::optional<GridFile> gridFile;
+    LintJudge judge;
+    std::optional<GridFileScan> scan;
     try {
-        gridFile = MakeGridFileObj(path);
+        scan = ScanGridFile(
+            path, [&](const Part& part) { judge.Add(part); },
+            [&](const GridFileHeader& header) { judge.Reserve(header.iNumberOfParts); });
     } catch (const GridFileLineError& error) {
         report.SetLine(error.line());
         return report.End(ShowUnreadable(dialogs, report, error));
     } catch (const std::exception& error) {
         return report.End(ShowUnreadable(dialogs, report, error));
     }
-    const LintReport lint = gridFile ? LintGridFile(*gridFile) : LintNotAGridFile();
+    const LintReport lint = scan ? judge.Finish(scan->header) : LintNotAGridFile();
     if (report.json()) {
         WriteLintJson(lint, report.language(), report.Members(), [&] { report.FlushWhenLarge(); });
     } else {

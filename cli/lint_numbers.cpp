@@ -31,6 +31,14 @@ std::string SeatLengthText(double length) {
     return SeatLengthJson(length).value_or("?");
 }
 
+std::string_view SeatLengthText(double length, NumberRoom& room) {
+    if (!std::isfinite(length)) {
+        return "?";
+    }
+    const char* const end = FormatFilePattern(room.data(), length, kSeatLengthDecimals);
+    return std::string_view(room.data(), static_cast<std::size_t>(end - room.data()));
+}
+
 std::string DirectionLengthText(double length) {
     return DirectionLengthJson(length).value_or("?");
 }

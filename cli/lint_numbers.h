@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "common/number_text.h"
 
 namespace zarvek::cli {
 
@@ -10,6 +14,9 @@ namespace zarvek::cli {
 // directions, the header's tolerance and probe diameter with six. A value that is not finite
 // has no number text: "?" in the Text forms, nothing in the Json forms.
 std::string SeatLengthText(double length);
+// SeatLengthText written into `room` for the many lines of a report; the view points into it.
+using NumberRoom = std::array<char, kLongestPatternText>;
+std::string_view SeatLengthText(double length, NumberRoom& room);
 std::string DirectionLengthText(double length);
 std::string HeaderNumberText(float value);
 std::optional<std::string> SeatLengthJson(double length);

@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/grid_file.h"
+#include "pattern/length_repeats.h"
+#include "storage/grid_file_io.h"
 
 namespace zarvek::cli {
 
@@ -46,7 +49,22 @@ struct LintReport {
     std::vector<LintProblem> problems;
 };
 
-// Judges a grid file as read. Runs in O(n log n) for n parts.
+// Judges a grid file part by part as it is read (Add), then as a whole (Finish), so that the
+// file's parts need not be held. Runs in O(n log n) for n parts.
+class LintJudge {
+  public:
+    // Makes room for `parts` parts, as the header counts them (a hint: more or fewer may come).
+    void Reserve(std::int16_t parts);
+    void Add(const Part& part);
+    LintReport Finish(const GridFileHeader& header);
+
+  private:
+    std::vector<LintPart> parts_;  // names now, lengths at the end
+    std::vector<PartLengths> lengths_;
+    std::vector<LintProblem> partProblems_;  // each part's own, in file order
+};
+
+// Judges a grid file as read.
 LintReport LintGridFile(const GridFile& gridFile);
 
 // The report for a file whose line 1 holds no "$".

@@ -1,3 +1,6 @@
+#include <array>
+#include <charconv>
+
 #include "cli/lint_numbers.h"
 #include "cli/lint_output.h"
 #include "form/placeholders.h"
@@ -64,13 +67,20 @@ void WriteLintText(const LintReport& report, const std::string& path, Language l
                      {std::to_string(report.headerCount), HeaderNumberText(report.tolerance),
                       HeaderNumberText(report.probeDiameter)});
         text += Text(kLintPartsFound, language, {std::to_string(report.parts.size())});
-        const std::string partLine = LookupString(kLintPart, language);
+        // A line for each part: formatted in place, nothing allocated per line.
+        const PlaceholderText partLine(LookupString(kLintPart, language));
+        std::array<NumberRoom, 3> lengths;
+        std::array<char, 24> number;
         for (std::size_t i = 0; i < report.parts.size(); ++i) {
             const LintPart& part = report.parts[i];
-            AppendFilledPlaceholders(
-                text, partLine,
-                {std::to_string(i + 1), part.name, SeatLengthText(part.lengths[0]),
-                 SeatLengthText(part.lengths[1]), SeatLengthText(part.lengths[2])});
+            const char* const numberEnd =
+                std::to_chars(number.data(), number.data() + number.size(), i + 1).ptr;
+            partLine.AppendFilled(
+                text, {std::string_view(number.data(),
+                                        static_cast<std::size_t>(numberEnd - number.data())),
+                       part.name, SeatLengthText(part.lengths[0], lengths[0]),
+                       SeatLengthText(part.lengths[1], lengths[1]),
+                       SeatLengthText(part.lengths[2], lengths[2])});
             text += '\n';
             flushWhenFull();
         }

@@ -324,6 +324,25 @@ char* WriteExactDecimal(char* out, double value, int decimals) {
     return WriteUnits(out, units, decimals, value < 0);
 }
 
+// Most values that are no short decimal, such as lengths computed from seats, lie far from a tie
+// at the last decimal kept: the general way's 15-digit text then rounds as the value itself does.
+// That text is within half a unit of its fifteenth digit of the value, which is at most 5e-14 of
+// the scaled value, so any value further than 1e-13 of it from a tie rounds alike. Gives nullptr,
+// having written nothing, near a tie and for values too large for that margin to matter.
+char* WriteFarFromTie(char* out, double value, int decimals) {
+    const double scaled = std::fabs(value) * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (!(scaled < 1e12)) {
+        return nullptr;
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= scaled * 1e-13) {
+        return nullptr;
+    }
+    const auto units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    return WriteUnits(out, units, decimals, value < 0);
+}
+
 void RequireFormattable(double value, int decimals) {
     if (decimals < 1 || decimals > 15) {
         throw std::invalid_argument("A number pattern has 1 to 15 decimals.");
@@ -519,6 +538,9 @@ char* FormatFilePattern(char* out, double value, int decimals) {
     if (char* end = WriteExactDecimal(out, value, decimals)) {
         return end;
     }
+    if (char* end = WriteFarFromTie(out, value, decimals)) {
+        return end;
+    }
     if (char* end = WriteFifteenDigitText(out, value, decimals)) {
         return end;
     }
@@ -559,7 +581,8 @@ std::optional<LeadingNumber> ReadLeadingFileNumber(std::string_view text) {
     }
     const double value =
         static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(decimals)];
-    return LeadingNumber{negative ? -value : value, static_cast<std::size_t>(at - begin)};
+    return LeadingNumber{negative ? -value : value, static_cast<std::size_t>(at - begin),
+                         static_cast<std::size_t>(wholeDigits), static_cast<std::size_t>(decimals)};
 }
 
 double ParseFileNumber(std::string_view text) {

@@ -69,6 +69,8 @@ float ParseFileSingle(std::string_view text);
 struct LeadingNumber {
     double value = 0;
     std::size_t length = 0;
+    std::size_t wholeDigits = 0;  // the digits before the point
+    std::size_t decimals = 0;     // the digits after it
 };
 
 // Reads the number at the start of `text`, for readers that split and convert in one scan. Gives

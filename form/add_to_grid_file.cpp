@@ -1,6 +1,9 @@
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "common/number_text.h"
 #include "form/busy_message.h"
@@ -51,19 +54,30 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
         ShowWriteError(context, error);
         return WriteCommandOutcome::WriteFailed;
     }
-    std::optional<GridFile> gridFile;
+    // The parts are not kept: only their lengths matter here, and the write copies them.
+    std::optional<GridFileScan> scan;
+    std::vector<double> stored;
     try {
-        gridFile = MakeGridFileObj(context.gridFilePath);
+        scan = ScanGridFile(
+            context.gridFilePath,
+            [&](const Part& part) {
+                const std::array<double, 3> lengths = SeatLengths(part);
+                stored.insert(stored.end(), lengths.begin(), lengths.end());
+            },
+            [&](const GridFileHeader& header) {
+                stored.reserve(3 *
+                               static_cast<std::size_t>(std::max<int>(header.iNumberOfParts, 0)));
+            });
     } catch (const std::exception& error) {
         ShowReadError(context, error);
         return WriteCommandOutcome::ReadFailed;
     }
-    if (!gridFile) {
+    if (!scan) {
         ShowNotAGridFile(context);
         return WriteCommandOutcome::NotAGridFile;
     }
     // Said before any check: no entry could make the part fit.
-    if (gridFile->Parts.Count() >= static_cast<std::size_t>(grid_format::kMaxParts)) {
+    if (scan->partCount >= static_cast<std::size_t>(grid_format::kMaxParts)) {
         ShowOkMessage(context,
                       FillPlaceholders(Text(context, kGridFileFull), {context.gridFilePath}),
                       Text(context, kGridFileFullTitle), Icon::Critical, kGridFileFull);
@@ -88,26 +102,22 @@ WriteCommandOutcome AddToGridFile(FormModel& form, const CommandContext& context
 
     // Exact single-precision equality: 3, 3.0 and 3.000 match a file diameter of 3, 3.0001 does
     // not. The message ends with the file's diameter as its header line writes it.
-    if (probeDiameter != gridFile->sProbeDiameter) {
+    if (probeDiameter != scan->header.sProbeDiameter) {
         return Refuse(form, context, kProbeDiameterDiffers,
                       Text(context, kProbeDiameterDiffers) +
-                          FormatPatternSingle(gridFile->sProbeDiameter, 6, FileLocale()),
+                          FormatPatternSingle(scan->header.sProbeDiameter, 6, FileLocale()),
                       kDifferentProbeDiametersTitle, WriteCommandOutcome::ProbeDiameterDiffers);
     }
-    if (CheckLengthsAgainstGridFile(*gridFile, seats.P1, seats.P2, seats.P3) != kLengthsAreGood) {
+    if (CheckLengthsAgainstStored(stored, seats.P1, seats.P2, seats.P3) != kLengthsAreGood) {
         return Refuse(form, context, kTooManyLengthsMatch, Text(context, kTooManyLengthsMatch),
                       kRedundantLengthsTitle, WriteCommandOutcome::LengthsRepeat);
     }
 
     try {
-        gridFile->Parts.Add(seats.P1, seats.P2, seats.P3, seats.V1, seats.V2, seats.V3,
-                            form.Text(Field::PartName), "");
-    } catch (const std::exception& error) {
-        ShowCommandError(context, error);
-        return WriteCommandOutcome::Failed;
-    }
-    try {
-        return WriteAfterAsking(*gridFile, std::move(*lock), context, WriteKind::Add);
+        return WriteAfterAsking(
+            GridFileAppend{std::move(*scan), Part{seats.P1, seats.P2, seats.P3, seats.V1, seats.V2,
+                                                  seats.V3, form.Text(Field::PartName)}},
+            std::move(*lock), context);
     } catch (const std::exception& error) {
         ShowWriteError(context, error);
         return WriteCommandOutcome::WriteFailed;

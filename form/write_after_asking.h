@@ -4,6 +4,7 @@
 #include "form/write_commands.h"
 #include "model/grid_file.h"
 #include "storage/grid_file_lock.h"
+#include "storage/grid_file_writer.h"
 
 namespace zarvek {
 
@@ -20,5 +21,9 @@ namespace zarvek {
 //   the file cannot be written (the file is as it was, the host library not called).
 WriteCommandOutcome WriteAfterAsking(const GridFile& gridFile, GridFileLock lock,
                                      const CommandContext& context, WriteKind kind);
+
+// The same for Add: the scanned file with the new part appended, which is the part written.
+WriteCommandOutcome WriteAfterAsking(GridFileAppend append, GridFileLock lock,
+                                     const CommandContext& context);
 
 }  // namespace zarvek

@@ -1,8 +1,9 @@
 // libFuzzer target over the grid-file reader: reads the input as a grid file; a file that reads is
 // written and read again, and the second reading must hold the same parts with every number as
-// the file's precision keeps it, and write the same bytes. Every rejection must be the reader's
-// error naming the line; anything else (another exception, a crash, a leak, undefined behaviour)
-// is a finding.
+// the file's precision keeps it, and write the same bytes. Where the reader finds the parts in the
+// writer's form, which Add then copies as they are, those bytes must be what the writer writes.
+// Every rejection must be the reader's error naming the line; anything else (another exception, a
+// crash, a leak, undefined behaviour) is a finding.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -94,6 +95,23 @@ void RoundTrip(const GridFile& first) {
     Require(GridFileBytes(*second) == bytes, "writing the file read back gives other bytes");
 }
 
+// Add copies the bytes of parts the reader finds in the writer's form instead of writing them.
+void CheckWrittenForm(std::string_view bytes, const GridFile& gridFile) {
+    std::size_t parts = 0;
+    const std::optional<GridFileScan> scan =
+        ScanGridFileText(bytes, kPath, [&](const Part&) { ++parts; });
+    Require(scan.has_value() && scan->partCount == parts && parts == gridFile.Parts.Count(),
+            "the scan and the reading differ");
+    if (!scan->writtenForm) {
+        return;
+    }
+    const std::string written = GridFileBytes(gridFile);
+    const std::size_t afterHeader = written.find("\r\n", written.find("\r\n") + 2);
+    Require(bytes.substr(scan->partsBegin, scan->partsEnd - scan->partsBegin) ==
+                (afterHeader == std::string::npos ? "" : written.substr(afterHeader)),
+            "parts taken for the writer's form are not what it writes");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Make nor Add writes one.
     if (gridFile && gridFile->Parts.Count() > 0) {
         RoundTrip(*gridFile);
+        if (IsAscii(bytes)) {
+            CheckWrittenForm(bytes, *gridFile);
+        }
     }
     return 0;
 }

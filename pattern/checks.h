@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <span>
+
 #include "common/dialogs.h"
 #include "geometry/point.h"
 #include "geometry/vector.h"
@@ -36,5 +39,14 @@ StringId CheckSpread(const Point& P1, const Point& P2, const Point& P3, Dialogs&
 // Every part is compared, however many the file holds.
 StringId CheckLengthsAgainstGridFile(const GridFile& gridFile, const Point& P1, const Point& P2,
                                      const Point& P3);
+
+// The same against the lengths of the parts already stored, three per part as SeatLengths gives
+// them, so that a file need not be held in memory to be checked.
+StringId CheckLengthsAgainstStored(std::span<const double> stored, const Point& P1, const Point& P2,
+                                   const Point& P3);
+
+// A part's seat-to-seat lengths P1-P2, P2-P3 and P3-P1, as the checks against stored parts take
+// them.
+std::array<double, 3> SeatLengths(const Part& part);
 
 }  // namespace zarvek

@@ -1,11 +1,12 @@
 #include "pattern/length_repeats.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <numeric>
 #include <utility>
 
 #include "geometry/operations.h"
+#include "pattern/checks.h"
 #include "pattern/tolerances.h"
 
 namespace zarvek {
@@ -35,16 +36,16 @@ Iterator EndOfRun(Iterator from, Iterator end, Predicate matches) {
 class SortedLengths {
   public:
     explicit SortedLengths(const std::vector<PartLengths>& parts) {
-        std::vector<std::uint32_t> order(3 * parts.size());
-        std::iota(order.begin(), order.end(), 0u);
-        const auto length = [&](std::uint32_t i) { return parts[i / 3].lengths[i % 3]; };
-        std::sort(order.begin(), order.end(),
-                  [&](std::uint32_t a, std::uint32_t b) { return length(a) < length(b); });
-        values_.reserve(order.size());
-        positions_.resize(order.size());
-        for (std::uint32_t at = 0; at < order.size(); ++at) {
-            values_.push_back(length(order[at]));
-            positions_[order[at]] = at;
+        // Each length beside its index, so that sorting compares values at hand.
+        order_.reserve(3 * parts.size());
+        for (std::uint32_t i = 0; i < 3 * parts.size(); ++i) {
+            order_.emplace_back(parts[i / 3].lengths[i % 3], i);
+        }
+        std::sort(order_.begin(), order_.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        positions_.resize(order_.size());
+        for (std::uint32_t at = 0; at < order_.size(); ++at) {
+            positions_[order_[at].second] = at;
         }
     }
 
@@ -57,19 +58,21 @@ class SortedLengths {
     // `part`. Rounding the difference is monotonic, so they form one run around its own position,
     // searched outwards in growing steps: a short run costs a few comparisons, a long one log n.
     std::pair<std::size_t, std::size_t> Run(std::size_t part, std::size_t k) const {
-        const auto at = values_.begin() + static_cast<std::ptrdiff_t>(PositionOf(part, k));
-        const auto matches = [length = *at](double x) { return Matches(length, x); };
-        const auto last = EndOfRun(at, values_.end(), matches);
-        const auto first = EndOfRun(std::make_reverse_iterator(at), values_.rend(), matches).base();
-        return {static_cast<std::size_t>(first - values_.begin()),
-                static_cast<std::size_t>(last - values_.begin())};
+        const auto at = order_.begin() + static_cast<std::ptrdiff_t>(PositionOf(part, k));
+        const auto matches = [length = at->first](const std::pair<double, std::uint32_t>& x) {
+            return Matches(length, x.first);
+        };
+        const auto last = EndOfRun(at, order_.end(), matches);
+        const auto first = EndOfRun(std::make_reverse_iterator(at), order_.rend(), matches).base();
+        return {static_cast<std::size_t>(first - order_.begin()),
+                static_cast<std::size_t>(last - order_.begin())};
     }
 
-    std::size_t Size() const { return values_.size(); }
+    std::size_t Size() const { return order_.size(); }
 
   private:
-    std::vector<double> values_;
-    std::vector<std::uint32_t> positions_;
+    std::vector<std::pair<double, std::uint32_t>> order_;  // every length and its index, sorted
+    std::vector<std::uint32_t> positions_;                 // where each index stands in order_
 };
 
 // Which positions of the order have been entered, counted over any range in O(log n).
@@ -118,47 +121,40 @@ std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile) {
     std::vector<PartLengths> report;
     report.reserve(gridFile.Parts.Count());
     for (const Part& part : gridFile.Parts) {
-        PartLengths entry;
-        entry.lengths = {LthPointToPoint(part.P1, part.P2), LthPointToPoint(part.P2, part.P3),
-                         LthPointToPoint(part.P3, part.P1)};
-        report.push_back(entry);
+        report.push_back(PartLengths{SeatLengths(part)});
     }
-    const SortedLengths sorted(report);
+    CountLengthRepeats(report);
+    return report;
+}
 
+void CountLengthRepeats(std::vector<PartLengths>& report) {
+    const SortedLengths sorted(report);
     // Against the parts before, as Add counted when it appended each part: the lengths are
-    // entered part by part, and only those entered are counted.
+    // entered part by part, and only those entered are counted. Against every other part: counted
+    // in the whole file, less the matches a part's lengths make with its own three lengths (each
+    // length matches itself at least).
     EnteredPositions before(sorted.Size());
     for (std::size_t part = 0; part < report.size(); ++part) {
         PartLengths& entry = report[part];
-        entry.matchesBefore = std::min(CountForPart(0,
-                                                    [&](std::size_t k) {
-                                                        const auto [first, last] =
-                                                            sorted.Run(part, k);
-                                                        return before.Count(first, last);
-                                                    }),
-                                       3);
-        for (std::size_t k = 0; k < 3; ++k) {
-            before.Enter(sorted.PositionOf(part, k));
-        }
-    }
-
-    // Against every other part: count in the whole file, then take away the matches a part's
-    // lengths make with its own three lengths (each length matches itself at least).
-    for (std::size_t part = 0; part < report.size(); ++part) {
-        PartLengths& entry = report[part];
+        const std::array<std::pair<std::size_t, std::size_t>, 3> runs = {
+            sorted.Run(part, 0), sorted.Run(part, 1), sorted.Run(part, 2)};
+        entry.matchesBefore = std::min(
+            CountForPart(
+                0, [&](std::size_t k) { return before.Count(runs[k].first, runs[k].second); }),
+            3);
         int own = 0;
         for (const double a : entry.lengths) {
             for (const double b : entry.lengths) {
                 own += Matches(a, b) ? 1 : 0;
             }
         }
-        const int inFile = CountForPart(own, [&](std::size_t k) {
-            const auto [first, last] = sorted.Run(part, k);
-            return static_cast<int>(last - first);
-        });
+        const int inFile = CountForPart(
+            own, [&](std::size_t k) { return static_cast<int>(runs[k].second - runs[k].first); });
         entry.matchesOthers = std::min(inFile - own, 3);
+        for (std::size_t k = 0; k < 3; ++k) {
+            before.Enter(sorted.PositionOf(part, k));
+        }
     }
-    return report;
 }
 
 }  // namespace zarvek

@@ -25,4 +25,8 @@ struct PartLengths {
 
 std::vector<PartLengths> AnalyseLengthRepeats(const GridFile& gridFile);
 
+// The same for parts whose lengths are already filled in (SeatLengths), in file order: fills in
+// their counts of matches. Spares holding the parts themselves.
+void CountLengthRepeats(std::vector<PartLengths>& parts);
+
 }  // namespace zarvek

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,5 +43,35 @@ void WriteGridFileBytes(const GridFile& gridFile, ByteSink& sink);
 // GridFileError for a missing or unreadable file, and GridFileLineError for every malformed line,
 // naming the line.
 std::optional<GridFile> MakeGridFileObj(const std::string& path);
+
+// The header line of a grid file as read.
+struct GridFileHeader {
+    std::int16_t iNumberOfParts = 0;  // the header's count, which the parts need not match
+    float sTolerance = 0.0f;
+    float sProbeDiameter = 0.0f;
+};
+
+// A reading of a grid file that gives each part away as it is read instead of keeping it.
+struct GridFileScan {
+    std::string path;
+    GridFileHeader header;
+    std::size_t partCount = 0;  // the parts read
+    // Set when every part is stored byte for byte as the writer writes it (ASCII names, numbers
+    // with the writer's decimals, CR LF): the file's bytes [partsBegin, partsEnd) are then the
+    // writer's text of the parts after the header line, which an append may copy as they are.
+    bool writtenForm = false;
+    std::uint64_t partsBegin = 0;
+    std::uint64_t partsEnd = 0;
+    std::uint64_t fileSize = 0;  // the file's size when it was read
+};
+
+// Reads the grid file at `path` as MakeGridFileObj does, with the same results and errors, and
+// gives every part to `visit` in file order instead of keeping it. The part is valid only during
+// the call. `onHeader`, when given, hears the header before the first part, so that room can be
+// made for the parts it counts.
+using PartVisitor = std::function<void(const Part&)>;
+using HeaderVisitor = std::function<void(const GridFileHeader&)>;
+std::optional<GridFileScan> ScanGridFile(const std::string& path, const PartVisitor& visit,
+                                         const HeaderVisitor& onHeader = {});
 
 }  // namespace zarvek

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -148,17 +149,80 @@ std::string ProbeDiameterText(float probeDiameter) {
 
 // Everything that can be wrong with the content is found before the caller can ask the operator,
 // in the order the writer would meet it.
-void CheckContent(const GridFile& gridFile, const std::string& path) {
+template <typename Check>
+void CheckContent(const std::string& path, Check check) {
     try {
+        check();
+    } catch (const GridFileError& error) {
+        throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
+    }
+}
+
+void CheckContent(const GridFile& gridFile, const std::string& path) {
+    CheckContent(path, [&] {
         CheckCount(gridFile.Parts.Count());
         ProbeDiameterText(gridFile.sProbeDiameter);
         std::size_t position = 0;
         for (const Part& part : gridFile.Parts) {
             CheckPart(part, ++position);
         }
-    } catch (const GridFileError& error) {
-        throw GridFileError("The grid file " + Quoted(path) + " was not written. " + error.what());
+    });
+}
+
+// The scanned parts are in the writer's form, which every grid file can hold.
+void CheckContent(const GridFileAppend& append, const std::string& path) {
+    CheckContent(path, [&] {
+        CheckCount(append.scan.partCount + 1);
+        ProbeDiameterText(append.scan.header.sProbeDiameter);
+        CheckPart(append.part, append.scan.partCount + 1);
+    });
+}
+
+void AppendHeader(FileText& text, std::size_t count, float probeDiameter) {
+    text.Append(format::kMarkerLine);
+    text.Append(format::kLineEnd);
+    text.Append(std::to_string(count));
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
+    text.Append(format::kHeaderField2);
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
+    text.Commit(FormatFilePattern(text.Room(kLongestPatternText), format::kTolerance,
+                                  format::kHeaderNumberDecimals));
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
+    text.Append(ProbeDiameterText(probeDiameter));
+    text.Append(std::string_view(&format::kHeaderSeparator, 1));
+    text.Append(format::kHeaderField5);
+}
+
+// Gives `sink` the bytes [partsBegin, partsEnd) of the scanned file, and makes sure the file is
+// still as long as when it was scanned.
+void CopyScannedParts(const GridFileScan& scan, ByteSink& sink) {
+    FileReader file(scan.path);
+    std::string buffer(128 * 1024, '\0');
+    std::uint64_t at = 0;
+    while (const std::size_t got = file.Read(buffer.data(), buffer.size())) {
+        const std::uint64_t from = std::max(at, scan.partsBegin);
+        const std::uint64_t to = std::min(at + got, scan.partsEnd);
+        if (from < to) {
+            sink.Write(std::string_view(buffer.data() + (from - at), to - from));
+        }
+        at += got;
     }
+    if (at != scan.fileSize) {
+        throw FileSystemError("\"" + scan.path + "\" changed after it was read");
+    }
+}
+
+// The scanned file's parts as they are, then the new one.
+void WriteAppendedBytes(const GridFileAppend& append, ByteSink& sink) {
+    const std::size_t count = append.scan.partCount + 1;
+    CheckCount(count);
+    FileText text(sink);
+    AppendHeader(text, count, append.scan.header.sProbeDiameter);
+    text.PassOn();
+    CopyScannedParts(append.scan, sink);
+    CheckPart(append.part, count);
+    AppendPart(text, append.part);
+    text.PassOn();
 }
 
 class TextSink final : public ByteSink {
@@ -183,18 +247,7 @@ void WriteGridFileBytes(const GridFile& gridFile, ByteSink& sink) {
     const std::size_t count = gridFile.Parts.Count();
     CheckCount(count);
     FileText text(sink);
-    text.Append(format::kMarkerLine);
-    text.Append(format::kLineEnd);
-    text.Append(std::to_string(count));
-    text.Append(std::string_view(&format::kHeaderSeparator, 1));
-    text.Append(format::kHeaderField2);
-    text.Append(std::string_view(&format::kHeaderSeparator, 1));
-    text.Commit(FormatFilePattern(text.Room(kLongestPatternText), format::kTolerance,
-                                  format::kHeaderNumberDecimals));
-    text.Append(std::string_view(&format::kHeaderSeparator, 1));
-    text.Append(ProbeDiameterText(gridFile.sProbeDiameter));
-    text.Append(std::string_view(&format::kHeaderSeparator, 1));
-    text.Append(format::kHeaderField5);
+    AppendHeader(text, count, gridFile.sProbeDiameter);
     std::size_t position = 0;
     for (const Part& part : gridFile.Parts) {
         CheckPart(part, ++position);
@@ -211,17 +264,36 @@ std::string GridFileBytes(const GridFile& gridFile) {
 }
 
 GridFileWrite::GridFileWrite(const GridFile& gridFile, GridFileLock lock)
-    : lock_(std::move(lock)),
-      gridFile_(gridFile),
-      replacesAFile_(
-          (CheckContent(gridFile_, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
+    : lock_(std::move(lock)), gridFile_(&gridFile) {
+    CheckContent(gridFile, lock_.GridFilePath());
+    replacesAFile_ = FileToReplace(lock_.GridFilePath());
+}
 
 GridFileWrite::GridFileWrite(GridFile&& gridFile, GridFileLock lock)
-    : lock_(std::move(lock)),
-      kept_(std::move(gridFile)),
-      gridFile_(*kept_),
-      replacesAFile_(
-          (CheckContent(gridFile_, lock_.GridFilePath()), FileToReplace(lock_.GridFilePath()))) {}
+    : lock_(std::move(lock)), kept_(std::move(gridFile)), gridFile_(&*kept_) {
+    CheckContent(*kept_, lock_.GridFilePath());
+    replacesAFile_ = FileToReplace(lock_.GridFilePath());
+}
+
+GridFileWrite::GridFileWrite(GridFileAppend append, GridFileLock lock) : lock_(std::move(lock)) {
+    const std::string& path = lock_.GridFilePath();
+    if (append.scan.writtenForm) {
+        CheckContent(append, path);
+        append_ = std::move(append);
+    } else {
+        // Parts in another form (other decimals, lone line ends, names outside ASCII) are read
+        // in whole and written anew in the writer's form.
+        kept_ = MakeGridFileObj(append.scan.path);
+        if (!kept_) {
+            throw GridFileError("The grid file " + Quoted(path) +
+                                " was not written: it changed after it was read.");
+        }
+        kept_->Parts.Add(std::move(append.part), "");
+        gridFile_ = &*kept_;
+        CheckContent(*kept_, path);
+    }
+    replacesAFile_ = FileToReplace(path);
+}
 
 void GridFileWrite::Store(HostLibrary& hostLibrary) {
     {
@@ -229,7 +301,13 @@ void GridFileWrite::Store(HostLibrary& hostLibrary) {
         const GridFileLock held = std::move(lock_);
         const std::string& path = held.GridFilePath();
         try {
-            WriteFileSafely(path, [this](ByteSink& sink) { WriteGridFileBytes(gridFile_, sink); });
+            WriteFileSafely(path, [this](ByteSink& sink) {
+                if (append_) {
+                    WriteAppendedBytes(*append_, sink);
+                } else {
+                    WriteGridFileBytes(*gridFile_, sink);
+                }
+            });
         } catch (const IncompleteWriteError& error) {
             // The message says what the file may be and where its previous content is.
             throw GridFileError("The grid file " + Quoted(path) +

@@ -10,6 +10,13 @@
 
 namespace zarvek {
 
+// The grid file a scan read (ScanGridFile), with `part` appended: written without holding the
+// file's parts in memory when they are in the writer's form, and read in whole otherwise.
+struct GridFileAppend {
+    GridFileScan scan;
+    Part part;
+};
+
 // One write of a grid file by the holder of its lock, in two steps so that the caller can ask the
 // operator in between with the lock still held:
 //
@@ -28,6 +35,14 @@ class GridFileWrite {
     GridFileWrite(const GridFile& gridFile, GridFileLock lock);
     // The same for a grid file that would be gone before Store: this object keeps it.
     GridFileWrite(GridFile&& gridFile, GridFileLock lock);
+    // The same for the scanned file with one part appended. Its parts, when in the writer's form,
+    // are copied from the file when Store writes, so the file must not change in between (the
+    // lock sees to that; Store refuses a file whose size changed). Otherwise the file is read in
+    // whole here, which throws as MakeGridFileObj does.
+    GridFileWrite(GridFileAppend append, GridFileLock lock);
+
+    GridFileWrite(const GridFileWrite&) = delete;
+    GridFileWrite& operator=(const GridFileWrite&) = delete;
 
     // Whether a file is at the path now, which Store replaces.
     bool ReplacesAFile() const { return replacesAFile_; }
@@ -43,8 +58,9 @@ class GridFileWrite {
 
   private:
     GridFileLock lock_;
-    std::optional<GridFile> kept_;  // a grid file handed over, which gridFile_ then refers to
-    const GridFile& gridFile_;
+    std::optional<GridFile> kept_;        // a grid file handed over, which gridFile_ then refers to
+    const GridFile* gridFile_ = nullptr;  // written in whole, or else
+    std::optional<GridFileAppend> append_;  // the scanned parts copied, the new one written
     bool replacesAFile_ = false;
 };
 

@@ -1,7 +1,5 @@
 #include "storage/safe_write.h"
 
-#include <utility>
-
 #include "platform/file_system.h"
 #include "platform/in_place_overwrite.h"
 #include "storage/backup_swap.h"
@@ -48,18 +46,6 @@ Backup KeepBackup(const std::string& path, const std::string& backup) {
     return Backup::Copy;
 }
 
-class TextSink final : public ByteSink {
-  public:
-    void Write(std::string_view bytes) override { text.append(bytes); }
-    std::string text;
-};
-
-std::string BytesOf(const FileContent& content) {
-    TextSink sink;
-    content(sink);
-    return std::move(sink.text);
-}
-
 // Whether the file at `path` holds the backup's content, put back if need be.
 bool HoldsTheBackupAgain(const std::string& path, const std::string& backup) noexcept {
     try {
@@ -73,13 +59,13 @@ bool HoldsTheBackupAgain(const std::string& path, const std::string& backup) noe
     }
 }
 
-// The replace was refused because another program holds the file open: the new bytes go into the
-// file itself. When that fails, the refusal stays what the operator reads, and the backup's bytes
-// go back into the file.
-void OverwriteHeldFile(const std::string& path, const FileContent& content,
+// The replace was refused because another program holds the file open: the new bytes, taken from
+// the temporary file, go into the file itself. When that fails, the refusal stays what the
+// operator reads, and the backup's bytes go back into the file.
+void OverwriteHeldFile(const std::string& path, const std::string& temporary,
                        const std::string& backup, const FileHeldOpenError& refusal) {
     try {
-        OverwriteFileInPlace(path, BytesOf(content));
+        OverwriteFileInPlace(path, ReadWholeFile(temporary));
     } catch (const FileSystemError& failure) {
         const std::string reason =
             std::string(refusal.what()) + "; writing into it failed too (" + failure.what() + ")";
@@ -126,7 +112,7 @@ void WriteFileSafely(const std::string& path, const FileContent& content) {
             if (kept != Backup::Copy) {
                 throw;  // nothing of its own to restore from
             }
-            OverwriteHeldFile(path, content, backup, refusal);
+            OverwriteHeldFile(path, temporary, backup, refusal);
             RemoveFileQuietly(temporary);
         }
     } catch (...) {

@@ -47,8 +47,7 @@ class IncompleteWriteError : public FileSystemError {
 void WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // The same for content made piece by piece: `content` writes the whole content to the sink it is
-// given, the same bytes every time it is called (it may be called twice: the rare write in place
-// needs the bytes at hand). Whatever it throws leaves things as a failed write does.
+// given, and is called once. Whatever it throws leaves things as a failed write does.
 using FileContent = std::function<void(ByteSink&)>;
 void WriteFileSafely(const std::string& path, const FileContent& content);
 

@@ -1,25 +1,57 @@
 #include "storage/text_lines.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/code_page.h"
-#include "platform/utf8.h"
 
 namespace zarvek {
+namespace {
+
+struct LineEnd {
+    std::size_t at;  // the first CR or LF at or after the start, or the text's size
+    bool ascii;      // every byte before it is below 0x80
+};
+
+// Looks at eight bytes at a time where the machine allows, with one pass for both line ends and
+// the ASCII test: lines are short, and two searches per line cost more than the reading.
+LineEnd FindLineEnd(std::string_view text, std::size_t from) {
+    std::size_t at = from;
+    std::uint64_t seen = 0;  // the bytes before the line end, ORed together
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101u;
+        constexpr std::uint64_t kHigh = 0x8080808080808080u;
+        for (; at + 8 <= text.size(); at += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + at, sizeof word);
+            const std::uint64_t cr = word ^ (kOnes * '\r');
+            const std::uint64_t lf = word ^ (kOnes * '\n');
+            // A zero byte of cr or lf marks a line end. The lowest mark is exact; marks above a
+            // real one may be false, which does not matter.
+            const std::uint64_t marks = (((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHigh;
+            if (marks != 0) {
+                const int before = std::countr_zero(marks) / 8;
+                if (before > 0) {
+                    seen |= word & (~std::uint64_t{0} >> (64 - 8 * before));
+                }
+                return {at + static_cast<std::size_t>(before), (seen & kHigh) == 0};
+            }
+            seen |= word;
+        }
+    }
+    for (; at < text.size() && text[at] != '\r' && text[at] != '\n'; ++at) {
+        seen |= static_cast<unsigned char>(text[at]);
+    }
+    return {at, (seen & 0x8080808080808080u) == 0};
+}
+
+}  // namespace
+
 TextLines::TextLines(FileReader& file, std::size_t piece)
     : file_(&file), decode_(true), buffer_(std::max<std::size_t>(piece, 1), '\0') {
     text_ = std::string_view(buffer_.data(), 0);
-}
-
-std::size_t TextLines::NextOf(char c, std::size_t& found) const {
-    if (found == std::string_view::npos || found < at_) {
-        const void* hit = std::memchr(text_.data() + at_, c, text_.size() - at_);
-        found = hit == nullptr
-                    ? text_.size()
-                    : static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
-    }
-    return found;
 }
 
 bool TextLines::ReadMore() {
@@ -27,6 +59,7 @@ bool TextLines::ReadMore() {
         return false;
     }
     std::size_t used = text_.size() - at_;
+    consumed_ += at_;
     std::memmove(buffer_.data(), buffer_.data() + at_, used);
     if (used == buffer_.size()) {
         buffer_.resize(2 * buffer_.size());  // a line longer than the buffer
@@ -35,7 +68,6 @@ bool TextLines::ReadMore() {
     used += got;
     text_ = std::string_view(buffer_.data(), used);
     at_ = 0;
-    nextCr_ = nextLf_ = std::string_view::npos;
     if (got == 0) {
         file_ = nullptr;  // the end of the file: nothing more to ask for
         return false;
@@ -48,25 +80,28 @@ std::optional<std::string_view> TextLines::Next() {
         return std::nullopt;
     }
     // A line of a file may go on in the next piece, and a CR may be the first half of a CR LF.
-    std::size_t lineEnd = 0;
+    LineEnd end{};
     for (bool more = true;;) {
-        lineEnd = std::min(NextOf('\r', nextCr_), NextOf('\n', nextLf_));
+        end = FindLineEnd(text_, at_);
         const bool open =
-            lineEnd == text_.size() || (text_[lineEnd] == '\r' && lineEnd + 1 == text_.size());
+            end.at == text_.size() || (text_[end.at] == '\r' && end.at + 1 == text_.size());
         if (!open || !more) {
             break;
         }
         more = ReadMore();  // moves the text: the line's end is looked for again
     }
-    std::string_view line = text_.substr(at_, lineEnd - at_);
-    at_ = lineEnd;
-    if (text_.substr(at_).starts_with("\r\n")) {
+    std::string_view line = text_.substr(at_, end.at - at_);
+    at_ = end.at;
+    lineEndOffset_ = consumed_ + at_;
+    endedWithCrLf_ = text_.substr(at_).starts_with("\r\n");
+    if (endedWithCrLf_) {
         at_ += 2;
     } else if (at_ < text_.size()) {
         ++at_;  // a lone CR or LF
     }
     ++lineNumber_;
-    if (decode_ && !IsAscii(line)) {
+    wasAscii_ = end.ascii;
+    if (decode_ && !wasAscii_) {
         decoded_ = AnsiToUtf8(line);
         line = decoded_;
     }

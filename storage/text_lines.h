@@ -33,11 +33,17 @@ class TextLines {
     // The number of the line Next returned last, counted from 1; 0 before the first.
     std::size_t LineNumber() const { return lineNumber_; }
 
-  private:
-    // The position of the next `c` at or after the current position, or the text's end; `found`
-    // keeps it between calls, so that every byte is searched once however the lines end.
-    std::size_t NextOf(char c, std::size_t& found) const;
+    // About the line Next returned last: where its text ends, counted in bytes of the text or file
+    // from its start; whether it ended at CR LF (not at a lone CR or LF, nor at the end); and
+    // whether all its bytes were ASCII, so that it needed no decoding.
+    std::size_t LineEndOffset() const { return lineEndOffset_; }
+    bool EndedWithCrLf() const { return endedWithCrLf_; }
+    bool WasAscii() const { return wasAscii_; }
 
+    // The bytes of the text or file before the current position: at the end, its size.
+    std::size_t Offset() const { return consumed_ + at_; }
+
+  private:
     // Moves the unread rest of a file's text to the front of the buffer and reads more after it.
     // False, with nothing changed, for a text in memory and at the end of the file.
     bool ReadMore();
@@ -45,8 +51,10 @@ class TextLines {
     std::string_view text_;  // the text in memory, or the buffer's part read so far
     std::size_t at_ = 0;
     std::size_t lineNumber_ = 0;
-    std::size_t nextCr_ = std::string_view::npos;  // npos: not searched yet
-    std::size_t nextLf_ = std::string_view::npos;
+    std::size_t consumed_ = 0;  // bytes of the file before text_, moved out of the buffer
+    std::size_t lineEndOffset_ = 0;
+    bool endedWithCrLf_ = false;
+    bool wasAscii_ = true;
     FileReader* file_ = nullptr;  // none for a text in memory, and once the file is read
     bool decode_ = false;         // a file's lines are in the ANSI code page
     std::string buffer_;          // a file's bytes; its size is the room, text_ the part in use

@@ -49,6 +49,14 @@ TEST(FillPlaceholders, ArgumentsAreNotExpandedAgain) {
     EXPECT_EQ(FillPlaceholders("100% of %3", {"a"}), "100% of %3");
 }
 
+TEST(PlaceholderText, FilledManyTimesGivesWhatFillPlaceholdersGives) {
+    for (const char* text : {"%1 holds \"%2\"", "100% of %3", "%", "%%1%", "ends in %", ""}) {
+        std::string filled;
+        PlaceholderText(text).AppendFilled(filled, {"a", "%1"});
+        EXPECT_EQ(filled, FillPlaceholders(text, {"a", "%1"})) << text;
+    }
+}
+
 TEST(FieldNames, NameTheControlAndTheSeatInTheUsersLanguage) {
     EXPECT_EQ(ControlName(Field::PartName), "txtPartName");
     EXPECT_EQ(ControlName(Field::ProbeDiameter), "txtProbeDia");

@@ -246,5 +246,86 @@ INSTANTIATE_TEST_SUITE_P(
                     [] { return WithParts({}, std::numeric_limits<float>::infinity()); }}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.fault; });
 
+// Add appends to a file it has scanned, not read in whole: the parts of a file in the writer's form
+// are copied as they are, every other file is written anew. Either way the bytes are those of the
+// whole file read, the part added, and written.
+const std::string kSeatLine = "\r\n\t12.345\t-2.500\t0.000\t0.0000000\t-0.6000000\t0.8000000";
+const std::string kHeader = "$$\r\n2 3 1.500000 6.000000 4";
+
+std::string PartLines(const std::string& name, const std::string& seat = kSeatLine) {
+    return "\r\nPart " + name + seat + seat + seat;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+struct AppendCase {
+    const char* fault;
+    std::string file;
+    bool copied;
+};
+
+class GridFileAppendWrite : public GridFileWriteTest,
+                            public testing::WithParamInterface<AppendCase> {};
+
+TEST_P(GridFileAppendWrite, WritesWhatTheWholeFileReadAndWrittenGives) {
+    WriteBytes(target_, GetParam().file);
+    const Part added = Rounded();
+    std::optional<GridFile> whole = MakeGridFileObj(target_);
+    ASSERT_TRUE(whole);
+    whole->Parts.Add(added, "");
+    std::optional<GridFileScan> scan = ScanGridFile(target_, [](const Part&) {});
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->writtenForm, GetParam().copied);
+    GridFileWrite(GridFileAppend{*scan, added}, GridFileLock(target_, std::chrono::milliseconds(0)))
+        .Store(host_);
+    EXPECT_EQ(ReadBytes(target_), GridFileBytes(*whole));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GridFileAppendWrite,
+    testing::Values(
+        AppendCase{"WrittenFormIsCopied", kHeader + PartLines("A") + PartLines("B"), true},
+        AppendCase{"LineAfterTheLastPartIsLeftOut", kHeader + PartLines("A") + "\r\nx\r\n", true},
+        AppendCase{"OwnHeaderIsWritten", "$$x\r\n7 1 2 6 9 9" + PartLines("A"), true},
+        AppendCase{"EmptyFileIsCopied", "$$\r\n0 3 1.500000 6.000000 4", true},
+        AppendCase{"LoneLineFeedsAreWrittenAnew", Replaced(kHeader + PartLines("A"), "\r\n", "\n"),
+                   false},
+        AppendCase{"LoneLineFeedBetweenPartsIsWrittenAnew",
+                   kHeader + PartLines("A") + "\n" + PartLines("B").substr(2), false},
+        AppendCase{"NegativeZeroIsWrittenAnew",
+                   Replaced(kHeader + PartLines("A"), "\t0.000", "\t-0.000"), false},
+        AppendCase{"OtherDecimalsAreWrittenAnew",
+                   Replaced(kHeader + PartLines("A"), "-2.500", "-2.5"), false},
+        AppendCase{"LeadingZeroIsWrittenAnew",
+                   Replaced(kHeader + PartLines("A"), "12.345", "012.345"), false},
+        AppendCase{"SixteenDigitsAreWrittenAnew",
+                   Replaced(kHeader + PartLines("A"), "12.345", "1234567890123.456"), false},
+        AppendCase{"BlankForTheTabIsWrittenAnew",
+                   Replaced(kHeader + PartLines("A"), "\n\t12", "\n 12"), false},
+        AppendCase{"FieldsAfterTheSixthAreWrittenAnew", kHeader + PartLines("A", kSeatLine + "\t1"),
+                   false},
+        AppendCase{"CommaInANameIsWrittenAnew", kHeader + PartLines("A,B"), false},
+        AppendCase{"NameOutsideAsciiIsWrittenAnew", kHeader + PartLines("\xe4"), false}),
+    [](const testing::TestParamInfo<AppendCase>& info) { return info.param.fault; });
+
+TEST_F(GridFileWriteTest, AppendToAFileThatChangedAfterTheScanWritesNothing) {
+    WriteBytes(target_, kHeader + PartLines("A"));
+    std::optional<GridFileScan> scan = ScanGridFile(target_, [](const Part&) {});
+    ASSERT_TRUE(scan && scan->writtenForm);
+    const std::string grown = kHeader + PartLines("A") + PartLines("B");
+    GridFileWrite write(GridFileAppend{*scan, Rounded()},
+                        GridFileLock(target_, std::chrono::milliseconds(0)));
+    WriteBytes(target_, grown);
+    EXPECT_THROW(write.Store(host_), GridFileError);
+    EXPECT_EQ(ReadBytes(target_), grown);
+    EXPECT_EQ(pushes_.Calls(), 0);
+}
+
 }  // namespace
 }  // namespace zarvek
