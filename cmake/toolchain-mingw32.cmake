@@ -9,3 +9,10 @@ find_program(ZARVEK_WINE NAMES wine)
 if(ZARVEK_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${ZARVEK_WINE})
 endif()
+
+# Doubles in SSE2 registers, as in every other build. The x87 unit's wider registers round twice
+# (to 80 bits, then to 64), so a division that must be correctly rounded, which the number reader
+# relies on, can come out one unit off, and the shipped program would read and draw numbers
+# differently from the others. Every processor that Windows still runs on has SSE2.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
