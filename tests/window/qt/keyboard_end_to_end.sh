@@ -15,6 +15,8 @@
 #   keyboard_end_to_end.sh EXE HOST_LIBRARY EXPECTED_FILE english|german READER
 set -euo pipefail
 exe=$1 library=$2 expected=$3 language=$4 reader=$5
+# shellcheck source=tests/window/keyboard_run.sh
+source "$(dirname "$0")/../keyboard_run.sh"
 
 # slip: a seat value with the digit-group separator for the decimal one; refused: the title of
 # the box that refuses it, as a pattern. The window takes its language from LANGUAGE, LC_ALL,
@@ -60,16 +62,6 @@ finish() {
 }
 trap finish EXIT
 
-# Waits for the window with exactly this title to be on screen; fails after a minute.
-wait_for_window() {
-  local window
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || {
-    echo "no window \"$1\" within a minute" >&2
-    return 1
-  }
-  echo "$window"
-}
-
 # Waits until the window $1 holds the keyboard focus, which the wizard gives its message box.
 wait_for_focus() {
   for _ in $(seq 1 300); do
@@ -85,31 +77,11 @@ shown=$(date +%s.%N)
 LC_ALL=C awk -v a="$started" -v b="$shown" 'BEGIN { printf "window shown after %.2f s\n", b - a }'
 xdotool windowfocus --sync "$window"
 
-# Keys go to the window holding the keyboard focus when the wizard reads them, in order, so no
-# waiting is needed between them.
-type_field() {
-  printf "%s" "$1" | xdotool type --delay 20 --file -
-  xdotool key Tab
-}
-number() {
-  echo "${1//./$point}"
-}
-
-xdotool key ctrl+n
-type_field "Bracket, A"
-type_field "$(number 6.35)"
-for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0; do
-  type_field "$(number "$value")"
-done
-printf "%s" "$slip" | xdotool type --delay 20 --file -
-xdotool key Return
+type_part_with_slip
 box=$(wait_for_window "$refused")
 wait_for_focus "$box"
 xdotool key Return
-for _ in $(seq 1 300); do
-  xdotool search --onlyvisible --name "^$refused\$" >/dev/null 2>&1 || break
-  sleep 0.1
-done
+wait_until_gone "$refused"
 echo "\"$slip\" refused"
 # A window manager gives the focus back to the window when its box closes; none runs here.
 xdotool windowfocus --sync "$window"
@@ -120,34 +92,8 @@ xdotool type --delay 20 1
 xdotool key Return
 xdotool key shift+Tab shift+Tab space
 
-# Waits until the host library has been called once, then checks the grid file's bytes and that
-# no further call comes.
 grid=$host/Armdata/Gridfile.dat
-calls=0
-for _ in $(seq 1 600); do
-  calls=$(grep -c QDL_SaveArmspecs "$pushes" 2>/dev/null || true)
-  [ "${calls:-0}" -ge 1 ] && break
-  sleep 0.1
-done
-if [ "${calls:-0}" -lt 1 ]; then
-  echo "the host library was not called within a minute; windows on screen:" >&2
-  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-    echo "  $(xdotool getwindowname "$w")" >&2
-  done
-  exit 1
-fi
-# The write is complete before the push; wait a moment for a push that must not come.
-sleep 1
-if ! cmp "$grid" "$expected"; then
-  echo "--- written:" >&2
-  od -c "$grid" >&2 || true
-  exit 1
-fi
-calls=$(grep -c QDL_SaveArmspecs "$pushes")
-if [ "$calls" -ne 1 ]; then
-  echo "the host library was called $calls times, not once" >&2
-  exit 1
-fi
+expect_write 1 "$expected"
 
 # The status line names the part and the file as the wizard knows it.
 line=$(/usr/bin/python3 "$reader" "$title") || true

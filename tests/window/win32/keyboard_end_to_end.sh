@@ -15,6 +15,8 @@
 #   keyboard_end_to_end.sh WINE EXE HOST_FOLDER EXPECTED_FILE english|german READER
 set -euo pipefail
 wine=$1 exe=$2 host=$3 expected=$4 language=$5 reader=$6
+# shellcheck source=tests/window/keyboard_run.sh
+source "$(dirname "$0")/../keyboard_run.sh"
 
 # slip: a seat value with the digit-group separator for the decimal one; refused: the title of
 # the box that refuses it, as a pattern.
@@ -52,45 +54,15 @@ finish() {
 }
 trap finish EXIT
 
-# Waits for the window with exactly this title to be on screen; fails after a minute.
-wait_for_window() {
-  local window
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || {
-    echo "no window \"$1\" within a minute" >&2
-    return 1
-  }
-  echo "$window"
-}
-
 window=$(wait_for_window "$title")
 shown=$(date +%s.%N)
 LC_ALL=C awk -v a="$started" -v b="$shown" 'BEGIN { printf "window shown after %.2f s\n", b - a }'
 xdotool windowfocus --sync "$window"
 
-# Keys go to the window holding the keyboard focus when the wizard reads them, in order, so no
-# waiting is needed between them.
-type_field() {
-  printf "%s" "$1" | xdotool type --delay 20 --file -
-  xdotool key Tab
-}
-number() {
-  echo "${1//./$point}"
-}
-
-xdotool key ctrl+n
-type_field "Bracket, A"
-type_field "$(number 6.35)"
-for value in 0 0 0 0 0 5 100.00049 0 0 0 1 1 30 80 -0.00001 0 0; do
-  type_field "$(number "$value")"
-done
-printf "%s" "$slip" | xdotool type --delay 20 --file -
-xdotool key Return
+type_part_with_slip
 wait_for_window "$refused" >/dev/null
 xdotool key Return
-for _ in $(seq 1 300); do
-  xdotool search --onlyvisible --name "^$refused\$" >/dev/null 2>&1 || break
-  sleep 0.1
-done
+wait_until_gone "$refused"
 echo "\"$slip\" refused"
 # The refused field has the focus, its text selected: the value replaces it, and Enter checks
 # again, leaving the field for Check Pattern. Once it passed, Make is two back (Make, Add, Check
@@ -100,35 +72,6 @@ xdotool key Return
 xdotool key shift+Tab shift+Tab space
 
 grid=$armdata/Gridfile.dat
-# Waits until the host library has been called $1 times, then checks that the grid file holds
-# the bytes of the file $2 and that no further call comes.
-expect_write() {
-  local calls
-  for _ in $(seq 1 600); do
-    calls=$(grep -c QDL_SaveArmspecs "$pushes" || true)
-    [ "$calls" -ge "$1" ] && break
-    sleep 0.1
-  done
-  if [ "$calls" -lt "$1" ]; then
-    echo "the host library was not called a ${1}. time within a minute; windows on screen:" >&2
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      echo "  $(xdotool getwindowname "$w")" >&2
-    done
-    exit 1
-  fi
-  # The write is complete before the push; wait a moment for a push that must not come.
-  sleep 1
-  if ! cmp "$grid" "$2"; then
-    echo "--- written:" >&2
-    od -c "$grid" >&2 || true
-    exit 1
-  fi
-  calls=$(grep -c QDL_SaveArmspecs "$pushes")
-  if [ "$calls" -ne "$1" ]; then
-    echo "the host library was called $calls times, not $1" >&2
-    exit 1
-  fi
-}
 expect_write 1 "$expected"
 
 # The status line names the part and the file as the wizard knows it (wine's drive Z: is the root).
