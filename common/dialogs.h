@@ -21,6 +21,8 @@ struct Message {
     // value added); 0 where the prompt is no text of the table. A window ignores it; the
     // command-line tool reports it to scripts.
     int textId = 0;
+
+    friend bool operator==(const Message&, const Message&) = default;
 };
 
 // Everything the core would show or ask. The core never calls a toolkit: the window implements

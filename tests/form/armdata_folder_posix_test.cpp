@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "storage/storage_test_support.h"
 
 namespace zarvek {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "form/armdata_folder.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "storage/installation_key_win32.h"
 
 namespace zarvek {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "strings/string_table.h"
 
 namespace zarvek {

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "spread_parts.h"
 #include "storage/grid_file_io.h"
 #include "storage/safe_write.h"

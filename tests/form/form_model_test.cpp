@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {

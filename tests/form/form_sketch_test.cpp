@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "strings/drawing_string_ids.h"
 
 namespace zarvek {

@@ -12,7 +12,7 @@
 #include "form/main_window_commands.h"
 #include "form/placeholders.h"
 #include "form/viewer_file.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "storage/grid_file_io.h"
 
 namespace zarvek {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {

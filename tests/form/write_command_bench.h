@@ -10,7 +10,7 @@
 #include "form/form_model.h"
 #include "form/write_commands.h"
 #include "model/grid_file.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "storage/storage_test_support.h"
 
 namespace zarvek::testing_support {

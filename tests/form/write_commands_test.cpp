@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "form/check_pattern.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"

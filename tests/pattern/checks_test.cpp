@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "pattern/seat_vector.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "form/check_pattern.h"
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "strings/string_table.h"
 
 namespace zarvek {

@@ -310,6 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Replaced(kHeader + PartLines("A"), "\n\t12", "\n 12"), false},
         AppendCase{"FieldsAfterTheSixthAreWrittenAnew", kHeader + PartLines("A", kSeatLine + "\t1"),
                    false},
+        AppendCase{"PlusSignIsWrittenAnew", Replaced(kHeader + PartLines("A"), "\t12", "\t+12"),
+                   false},
         AppendCase{"CommaInANameIsWrittenAnew", kHeader + PartLines("A,B"), false},
         AppendCase{"NameOutsideAsciiIsWrittenAnew", kHeader + PartLines("\xe4"), false}),
     [](const testing::TestParamInfo<AppendCase>& info) { return info.param.fault; });

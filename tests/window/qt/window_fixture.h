@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "window/qt/frm_main.h"
 
 namespace zarvek {

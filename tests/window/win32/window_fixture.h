@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "recording_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "window/win32/frm_main.h"
 
 namespace zarvek::win32 {

@@ -2,10 +2,23 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "common/dialogs.h"
+
+namespace zarvek {
+
+// Prints a whole message in a failed comparison, so that a test compares messages, not fields.
+inline void PrintTo(const Message& message, std::ostream* out) {
+    *out << "Message{prompt \"" << message.prompt << "\", title \"" << message.title
+         << "\", buttons " << static_cast<int>(message.buttons) << ", icon "
+         << static_cast<int>(message.icon) << ", default "
+         << static_cast<int>(message.defaultButton) << ", text " << message.textId << "}";
+}
+
+}  // namespace zarvek
 
 namespace zarvek::testing_support {
 
