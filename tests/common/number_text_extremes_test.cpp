@@ -182,6 +182,8 @@ TEST(ParseFileNumber, EveryLengthOfDigitsReadsToTheCorrectlyRoundedValue) {
     }
     EXPECT_TRUE(std::signbit(ParseFileNumber("-0")));
     EXPECT_TRUE(std::signbit(ParseFileNumber("-0.000")));
+    // Closer to zero than a double holds: a zero that keeps the minus sign.
+    EXPECT_TRUE(std::signbit(ParseFileNumber("-0." + std::string(400, '0') + "1")));
 }
 
 }  // namespace

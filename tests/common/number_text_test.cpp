@@ -185,8 +185,8 @@ TEST(ParseFileNumber, ReadsPointDecimalsInEveryLocale) {
 }
 
 TEST(ParseFileNumber, RefusesWhatTheWriterNeverWrites) {
-    for (const char* text :
-         {"", " ", "1,5", "nan", "inf", "-inf", "1e3", "1.2.3", "--1", "-", "0x10", "1 2"}) {
+    for (const char* text : {"", " ", "1,5", "nan", "inf", "-inf", "1e3", "1.2.3", "--1", "-",
+                             "0x10", "1 2", "1.5:"}) {
         EXPECT_THROW(ParseFileNumber(text), NumberFormatError) << '"' << text << '"';
     }
     EXPECT_THROW(ParseFileNumber("1" + std::string(400, '0')), NumberFormatError);

@@ -13,6 +13,11 @@ void ExpectVector(const Vector& actual, const Vector& expected) {
     EXPECT_NEAR(actual.kValue, expected.kValue, 1e-12);
 }
 
+void ExpectPoint(const Point& actual, const Point& expected) {
+    ExpectVector({actual.XValue, actual.YValue, actual.ZValue},
+                 {expected.XValue, expected.YValue, expected.ZValue});
+}
+
 TEST(Unitize, OnlyAnExactlyZeroLengthIsNoVector) {
     ExpectVector(*Unitize({3, 0, 4}), {0.6, 0, 0.8});
     ExpectVector(*Unitize({0.000001, 0, 0}), {1, 0, 0});
@@ -63,22 +68,12 @@ TEST(PointOperations, WorkedDistancesMovesAndProjections) {
     EXPECT_DOUBLE_EQ(LthPointToPoint({3, 4, 12}, {0, 0, 0}), 13.0);
     EXPECT_EQ(MovePoint({1, 1, 1}, {0, 0, 2}, 3), (Point{1, 1, 7}));
 
-    PointVectorLine xAxis;
-    xAxis.LinePoint = Point{0, 0, 0};
-    xAxis.LineVector = Vector{1, 0, 0};
-    const Point foot = ProjPointToLine({5, 5, 0}, xAxis);
-    EXPECT_NEAR(foot.XValue, 5, 1e-12);
-    EXPECT_NEAR(foot.YValue, 0, 1e-12);
-    EXPECT_NEAR(foot.ZValue, 0, 1e-12);
+    const PointVectorLine xAxis{Point{0, 0, 0}, Vector{1, 0, 0}};
+    ExpectPoint(ProjPointToLine({5, 5, 0}, xAxis), {5, 0, 0});
     EXPECT_EQ(ProjPointToLine({0, 0, 0}, xAxis), (Point{0, 0, 0}));
 
-    PointVectorLine offset;
-    offset.LinePoint = Point{2, 3, 4};
-    offset.LineVector = Vector{0, 1, 0};
-    const Point behind = ProjPointToLine({7, -10, 9}, offset);
-    EXPECT_NEAR(behind.XValue, 2, 1e-12);
-    EXPECT_NEAR(behind.YValue, -10, 1e-12);
-    EXPECT_NEAR(behind.ZValue, 4, 1e-12);
+    const PointVectorLine offset{Point{2, 3, 4}, Vector{0, 1, 0}};
+    ExpectPoint(ProjPointToLine({7, -10, 9}, offset), {2, -10, 4});
 }
 
 }  // namespace

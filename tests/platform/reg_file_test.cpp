@@ -70,6 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                 kHead + kKey + "\"Directory\"=hex(1):" + kOptArmHex, Status::Text, "/opt/arm"},
         RegCase{"HexStringEndsAtTheFirstZero",
                 kHead + kKey + "\"Directory\"=hex(1):2f,00,61,00,00,00,62,00", Status::Text, "/a"},
+        // U+1F600 as a surrogate pair: the reader must step over both units, then read on.
+        RegCase{"SurrogatePairMisalignsTheRest",
+                kHead + kKey + "\"Directory\"=hex(1):3d,d8,00,de,2f,00,61,00,00,00", Status::Text,
+                "\xF0\x9F\x98\x80/a"},
         RegCase{"StringWithNoDataAtAllIsEmpty",
                 kHead + kKey + "\"Directory\"=hex(1):", Status::Text, ""},
         RegCase{"LaterLineWins",

@@ -34,10 +34,6 @@ TEST(GridFileCodePage, UmlautIsOneByteAndReadsBack) {
     EXPECT_EQ(MakeGridFileObj(path)->Parts.Item(1).sName, name);
 }
 
-TEST(GridFileCodePage, CharacterOutsideTheCodePageIsStoredAsAQuestionMark) {
-    EXPECT_NE(GridFileBytes(Named("\xE2\x88\x85 50")).find("\r\nPart ? 50\r\n"), std::string::npos);
-}
-
 TEST(GridFileCodePage, UnassignedBytesInAnInstalledFileSurviveAnAdd) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");

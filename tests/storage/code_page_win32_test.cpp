@@ -94,7 +94,7 @@ TEST(AnsiCodePageWin32, CharacterOutsideTheCodePageIsNotStoredAsALookAlike) {
 
 // Files are written and read as bytes: no C runtime text mode that would turn CR LF into
 // CR CR LF on the way out or drop the CR on the way in.
-TEST(GridFileLineEndsWin32, WrittenFileHasCrLfBetweenLinesAndNoneAtTheEnd) {
+TEST(GridFileLineEndsWin32, TextModeWouldChangeTheLineEnds) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");
     GridFile gridFile = WorkedExample();
@@ -104,20 +104,8 @@ TEST(GridFileLineEndsWin32, WrittenFileHasCrLfBetweenLinesAndNoneAtTheEnd) {
     HostLibrary noHost([] { return std::vector<std::string>{}; });
     GridFileWrite(gridFile, GridFileLock(path)).Store(noHost);
 
-    const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(bytes, GridFileBytes(gridFile));
-    std::size_t lineEnds = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        if (bytes[at] == '\n') {
-            ++lineEnds;
-            EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << "LF without CR at byte " << at;
-        }
-        if (bytes[at] == '\r') {
-            EXPECT_TRUE(at + 1 < bytes.size() && bytes[at + 1] == '\n')
-                << "CR without LF at byte " << at;
-        }
-    }
-    EXPECT_EQ(lineEnds, 2u + 4u * 2u - 1u);
+    // The writer's own bytes are pinned elsewhere; here nothing may be added on the way out.
+    EXPECT_EQ(ReadBytes(path), GridFileBytes(gridFile));
     const auto read = MakeGridFileObj(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->Parts.Count(), 2u);

@@ -36,13 +36,6 @@ TEST(GridFileLock, SecondWriterIsTurnedAwayBusyAfterItsWait) {
     }
 }
 
-TEST(GridFileLock, DroppedLockLetsTheNextWriterInAtOnce) {
-    TemporaryFolder folder;
-    const std::string path = folder.File("Gridfile.dat");
-    { const GridFileLock first(path, milliseconds(0)); }
-    EXPECT_NO_THROW(LockOnce(path));
-}
-
 TEST(GridFileLock, WaitingWriterGetsTheLockOnceTheHolderDropsIt) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");

@@ -86,7 +86,18 @@ TEST_P(ReaderTolerates, AndReadsTheParts) {
     }
 }
 
-const std::vector<std::pair<std::string, std::string>> kPartA = {{"1", "A"}};
+using Keys = std::vector<std::pair<std::string, std::string>>;
+const Keys kPartA = {{"1", "A"}};
+Keys Key(const std::string& key, const std::string& name) {
+    return {{key, name}};
+}
+// Part "A" keyed 1, then `name` keyed 2.
+Keys AThen(const std::string& name) {
+    return {{"1", "A"}, {"2", name}};
+}
+const std::string kGross =
+    "Gr\xC3\xB6\xC3\x9F"
+    "e";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReaderTolerates,
@@ -119,37 +130,16 @@ INSTANTIATE_TEST_SUITE_P(
         ToleratedCase{"LoneCarriageReturnsEndLines",
                       Join({"$$", kHeader, "Part A", kSeat1, kSeat2, kSeat3}, "\r"), 1, 1.5f, 6,
                       kPartA},
-        ToleratedCase{"EmptyNameReadsAsEmpty", Example(kHeader, "Part "), 1, 1.5f, 6, {{"1", ""}}},
-        ToleratedCase{"FourCharacterPartLineGivesAnEmptyName",
-                      Example(kHeader, "Part"),
-                      1,
-                      1.5f,
-                      6,
-                      {{"1", ""}}},
-        ToleratedCase{"NameStartsAtTheSixthCharacterUnseen",
-                      Example(kHeader, "Xart Name"),
-                      1,
-                      1.5f,
-                      6,
-                      {{"0", "Name"}}},
-        ToleratedCase{"NameCountsCharactersNotBytes",
-                      Example(kHeader,
-                              "\xC3\x84rt: Gr\xC3\xB6\xC3\x9F"
-                              "e"),
-                      1,
-                      1.5f,
-                      6,
-                      {{"0",
-                        "Gr\xC3\xB6\xC3\x9F"
-                        "e"}}},
-        ToleratedCase{"PartWordAnywhereCounts",
-                      TwoParts("XXXXXB Part"),
-                      2,
-                      1.5f,
-                      6,
-                      {{"1", "A"}, {"2", "B Part"}}},
-        ToleratedCase{
-            "PartsAreKeyedInFileOrder", TwoParts("Part B"), 2, 1.5f, 6, {{"1", "A"}, {"2", "B"}}}),
+        ToleratedCase{"EmptyNameReadsAsEmpty", Example(kHeader, "Part "), 1, 1.5f, 6, Key("1", "")},
+        ToleratedCase{"FourCharacterPartLineGivesAnEmptyName", Example(kHeader, "Part"), 1, 1.5f, 6,
+                      Key("1", "")},
+        ToleratedCase{"NameStartsAtTheSixthCharacterUnseen", Example(kHeader, "Xart Name"), 1, 1.5f,
+                      6, Key("0", "Name")},
+        ToleratedCase{"NameCountsCharactersNotBytes", Example(kHeader, "\xC3\x84rt: " + kGross), 1,
+                      1.5f, 6, Key("0", kGross)},
+        ToleratedCase{"PartWordAnywhereCounts", TwoParts("XXXXXB Part"), 2, 1.5f, 6,
+                      AThen("B Part")},
+        ToleratedCase{"PartsAreKeyedInFileOrder", TwoParts("Part B"), 2, 1.5f, 6, AThen("B")}),
     [](const testing::TestParamInfo<ToleratedCase>& info) { return info.param.fault; });
 
 TEST(ReadGridFileText, SeatLineLosesItsFirstCharacterWhateverItIs) {

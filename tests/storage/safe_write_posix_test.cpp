@@ -72,6 +72,27 @@ TEST(WriteFileSafelyPosix, LinkLeftAtTheTemporaryNameCannotRedirectTheWrite) {
     EXPECT_EQ(ReadBytes(elsewhere), "not to be touched");
 }
 
+// Started with its standard input closed, the program gets descriptor 0 for the first file it
+// opens: the temporary file.
+TEST(WriteFileSafelyPosix, TemporaryFileOpenedAsDescriptorZeroIsNotRefused) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("Gridfile.dat");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(0);
+        try {
+            WriteFileSafely(path, "new");
+            ::_exit(0);
+        } catch (...) {
+            ::_exit(1);
+        }
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
 TEST(WriteFileSafelyPosix, ReplacedFileKeepsItsPermissions) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");

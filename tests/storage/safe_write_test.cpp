@@ -35,16 +35,6 @@ TEST(WriteFileSafely, FailedReplaceRemovesTheTemporaryFile) {
     EXPECT_EQ(ReadBytes(std::filesystem::path(path) / "inside"), "kept");
 }
 
-TEST(WriteFileSafely, ReplacedContentIsKeptAsTheBackup) {
-    TemporaryFolder folder;
-    const std::string path = folder.File("Gridfile.dat");
-    WriteBytes(path, "months of work");
-    WriteFileSafely(path, "one part");
-    EXPECT_EQ(ReadBytes(path), "one part");
-    EXPECT_EQ(ReadBytes(BackupPathFor(path)), "months of work");
-    EXPECT_EQ(BackupPathFor(path), path + ".bak");
-}
-
 TEST(WriteFileSafely, BackupKeepsOneGenerationOnly) {
     TemporaryFolder folder;
     const std::string path = folder.File("Gridfile.dat");

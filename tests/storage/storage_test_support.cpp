@@ -47,16 +47,6 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     }
 }
 
-Answer ScriptedDialogs::Ask(const Message& message) {
-    asked_.push_back(message);
-    if (answers_.empty()) {
-        return message.defaultButton;
-    }
-    const Answer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-}
-
 ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
     : name_(std::move(name)) {
     if (const char* previous = std::getenv(name_.c_str()); previous != nullptr) {

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "common/dialogs.h"
 #include "model/grid_file.h"
 
 namespace zarvek::testing_support {
@@ -30,24 +28,6 @@ class TemporaryFolder {
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
-
-// Answers each box with the next scripted answer (the box's default once the script is used up)
-// and records every box asked.
-class ScriptedDialogs final : public Dialogs {
-  public:
-    explicit ScriptedDialogs(std::deque<Answer> answers = {}) : answers_(std::move(answers)) {}
-    Answer Ask(const Message& message) override;
-    void Beep() override {}
-    std::optional<std::string> OpenFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    const std::vector<Message>& asked() const { return asked_; }
-
-  private:
-    std::deque<Answer> answers_;
-    std::vector<Message> asked_;
-};
 
 // Sets (or, with no value, removes) an environment variable, and restores it when it goes.
 class ScopedEnvironment {

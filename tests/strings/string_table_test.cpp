@@ -41,6 +41,8 @@ TEST(StringTable, TextsKeepTheirExactCharacters) {
          "The Distance Between Point 3 and a Line Between Points 1 and 2 is Too Narrow"},
         {1045, Language::English,
          "The Length Between Points 1-2, and Points 2-3 Need to be Different"},
+        {1195, Language::English,
+         "--part: \"%1\" is not a part number. Write a whole number from 1, without a sign."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LookupString(c.id, c.language), c.expected) << c.id;
