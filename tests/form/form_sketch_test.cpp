@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_dialogs.h"
 #include "strings/drawing_string_ids.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {

@@ -12,8 +12,8 @@
 #include "form/main_window_commands.h"
 #include "form/placeholders.h"
 #include "form/viewer_file.h"
-#include "support/recording_dialogs.h"
 #include "storage/grid_file_io.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
