@@ -191,6 +191,18 @@ TEST_F(WritesTest, WriteIntoTheFileTheViewerShowsShowsItAgain) {
     EXPECT_NE(view.shown.find("Part Flange"), std::string::npos);
 }
 
+TEST_F(WritesTest, WriteAfterTheViewerWasClosedDoesNotShowTheFileAgain) {
+    Enter("Bracket");
+    commands.MakeGridFile();
+    commands.OpenInstalledFile();
+    commands.FileClose();
+    commands.FileNew();
+    Enter("Flange");
+    dialogs.answers = {Answer::Yes};
+    commands.AddToGridFile();
+    EXPECT_EQ(view.shown, "");
+}
+
 TEST(ViewerFile, FileIsDecodedFromTheAnsiCodePageAndAMissingOneSaysWhy) {
     const auto folder = FreshFolder();
     const std::string path = (folder / "b.dat").string();
