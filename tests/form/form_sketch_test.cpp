@@ -68,27 +68,11 @@ TEST(FormSketch, TextsAreInTheUsersLanguageAndNumberFormat) {
         const char* hint;
         std::array<const char*, 3> lengths;
     } cases[] = {
-        {"failing",
-         failing,
-         Language::English,
-         {".", ","},
-         kMustBeRightHand,
-         "",
-         {"118.160 mm", "2.001 mm", "1234.500 mm"}},
-        {"passing in German",
-         passing,
-         Language::German,
-         {",", "."},
-         kSketchSeatsPass,
-         "",
-         {"118,160 mm", "2,001 mm", "1234,500 mm"}},
-        {"hinted",
-         hinted,
-         Language::German,
-         {",", "."},
-         kVectorTwoNotAVector,
-         "Eine Punktrichtung ist null.",
-         {"0,000 mm", "0,000 mm", "0,000 mm"}},
+        // clang-format off
+        {"failing", failing, Language::English, {".", ","}, kMustBeRightHand, "", {"118.160 mm", "2.001 mm", "1234.500 mm"}},
+        {"passing in German", passing, Language::German, {",", "."}, kSketchSeatsPass, "", {"118,160 mm", "2,001 mm", "1234,500 mm"}},
+        {"hinted", hinted, Language::German, {",", "."}, kVectorTwoNotAVector, "Eine Punktrichtung ist null.", {"0,000 mm", "0,000 mm", "0,000 mm"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const SketchTexts texts = SketchTextsOf(c.sketch, c.language, c.locale);
