@@ -168,22 +168,25 @@ TEST_F(CheckPatternTest, GermanSpreadQuestionRunsVerdictIntoQuestion) {
     Fill(form, kNarrow);
     dialogs.answers = {Answer::No};
     CheckPattern(form, context);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "Die Distanz zwischen Punkt 3 und einer Linie aus Punkt 1 und 2 ist zu "
-              "geringWollen Sie fortfahren?");
-    EXPECT_EQ(dialogs.messages[0].title, "Ungenügender Abstand");
+    const Message question{
+        "Die Distanz zwischen Punkt 3 und einer Linie aus Punkt 1 und 2 ist zu geringWollen Sie "
+        "fortfahren?",
+        "Ungenügender Abstand",
+        Buttons::YesNoCancel,
+        Icon::None,
+        Answer::Yes,
+        kSpreadPoint3};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{question});
 }
 
 TEST_F(CheckPatternTest, GermanEntryErrorNamesTheFieldInGerman) {
     context.language = Language::German;
     Fill(form, "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 --");
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::NotANumber);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "Die Eingabe für Punkt 3 K ist keine Zahl:\r\n\"--\"\r\nBitte korrigieren Sie die "
-              "Eingabe.");
-    EXPECT_EQ(dialogs.messages[0].title, "Ungültige Zahl");
+    const Message refusal = CriticalOk(
+        "Die Eingabe für Punkt 3 K ist keine Zahl:\r\n\"--\"\r\nBitte korrigieren Sie die Eingabe.",
+        "Ungültige Zahl", kFieldNotANumber);
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{refusal});
 }
 
 }  // namespace

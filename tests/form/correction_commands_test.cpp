@@ -95,10 +95,15 @@ TEST_F(CorrectionCommands, PartMovedWhileTheQuestionWasOpenIsNotRemoved) {
     dialogs.answers = {Answer::Yes};
     EXPECT_EQ(RemovePartAfterAsking(context, 2, SpreadPart(1)), CorrectionOutcome::PartNotThere);
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].prompt, "The Zarvek file " + path +
-                                              " has changed since it was read: part 2 is no "
-                                              "longer \"Spread 1\". No part was removed.");
-    EXPECT_EQ(dialogs.messages[1].title, "Part Not Removed");
+    const Message refusal{"The Zarvek file " + path +
+                              " has changed since it was read: part 2 is no longer \"Spread 1\". "
+                              "No part was removed.",
+                          "Part Not Removed",
+                          Buttons::Ok,
+                          Icon::Exclamation,
+                          Answer::Ok,
+                          kPartNoLongerThere};
+    EXPECT_EQ(dialogs.messages[1], refusal);
     EXPECT_EQ(ReadBytes(path), changed);
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
 }
