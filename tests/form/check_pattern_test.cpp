@@ -3,40 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "strings/string_table.h"
 #include "strings/window_string_ids.h"
+#include "support/form_typing.h"
 #include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
 
-// Texts separated by spaces, "''" for an empty one.
-std::vector<std::string> Split(const char* texts) {
-    std::vector<std::string> words;
-    std::istringstream in(texts);
-    for (std::string word; in >> word;) {
-        words.push_back(word == "''" ? "" : word);
-    }
-    return words;
-}
+using testing_support::TypePart;
+using testing_support::Words;
 
-// P1 (0, 0, 0), P2 (100, 0, 0), P3 (30, 80, 0), all pointing up: a pattern that passes.
-constexpr const char* kGood = "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 1";
+constexpr const char* kGood = testing_support::kPassingSeats;
 constexpr const char* kNarrow = "0 0 0 0 0 1  100 0 0 0 0 1  0 50 0 0 0 1";
-
-void Fill(FormModel& form, const char* seats, const char* probe = "6",
-          const char* name = "Bracket") {
-    form.SetText(Field::PartName, name);
-    form.SetText(Field::ProbeDiameter, probe);
-    const std::vector<std::string> texts = Split(seats);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        form.SetText(SeatFields()[i], texts[i]);
-    }
-}
 
 std::vector<std::string> Directions(const FormModel& form) {
     std::vector<std::string> texts;
@@ -117,7 +99,7 @@ TEST(CheckPattern, EndsAsTheTableSays) {
         SCOPED_TRACE(row.name);
         testing_support::RecordingDialogs dialogs;
         FormModel form(dialogs);
-        Fill(form, row.seats, row.probe, row.partName);
+        TypePart(form, row.seats, row.probe, row.partName);
         const bool passes = IsPass(row.outcome);
         form.LockInputFields(true);
         form.DisableWriteCommands(passes);  // the opposite of the expected end
@@ -128,7 +110,7 @@ TEST(CheckPattern, EndsAsTheTableSays) {
         EXPECT_EQ(dialogs.messages, row.messages);
         EXPECT_EQ(form.WriteGateOpen(), passes);
         EXPECT_EQ(form.InputFieldsLocked(), row.outcome == CheckOutcome::Passed);
-        EXPECT_EQ(Directions(form), Split(row.directions));
+        EXPECT_EQ(Directions(form), Words(row.directions));
         EXPECT_EQ(dialogs.beeps, 0);
     }
 }
@@ -141,7 +123,7 @@ class CheckPatternTest : public testing::Test {
 };
 
 TEST_F(CheckPatternTest, RunningAgainOnTheRewrittenFieldsGivesTheSameResult) {
-    Fill(form, "0 0 0 0 0 5  100 0 0 1 1 0  30 80 0 0 0 2");
+    TypePart(form, "0 0 0 0 0 5  100 0 0 1 1 0  30 80 0 0 0 2");
     ASSERT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
     const auto first = Directions(form);
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
@@ -150,14 +132,14 @@ TEST_F(CheckPatternTest, RunningAgainOnTheRewrittenFieldsGivesTheSameResult) {
 }
 
 TEST_F(CheckPatternTest, CallerMayLeaveProbeDiameterAndNameOutOfTheBlankTest) {
-    Fill(form, kGood, "", "");
+    TypePart(form, kGood, "", "");
     EXPECT_EQ(CheckPattern(form, context, SeatFields()), CheckOutcome::Passed);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(CheckPatternTest, CommaLocaleReadsAndRewritesWithComma) {
     context.locale = NumberLocale{",", "."};
-    Fill(form, "0 0 0 0 0 1  100,0 0 0 1 1 0  30,5 80 0 0 0 1");
+    TypePart(form, "0 0 0 0 0 1  100,0 0 0 1 1 0  30,5 80 0 0 0 1");
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
     EXPECT_EQ(form.Text(Field::I2), "0,70711");
     EXPECT_EQ(form.Text(Field::K2), "0,00000");
@@ -165,7 +147,7 @@ TEST_F(CheckPatternTest, CommaLocaleReadsAndRewritesWithComma) {
 
 TEST_F(CheckPatternTest, GermanSpreadQuestionRunsVerdictIntoQuestion) {
     context.language = Language::German;
-    Fill(form, kNarrow);
+    TypePart(form, kNarrow);
     dialogs.answers = {Answer::No};
     CheckPattern(form, context);
     const Message question{
@@ -181,7 +163,7 @@ TEST_F(CheckPatternTest, GermanSpreadQuestionRunsVerdictIntoQuestion) {
 
 TEST_F(CheckPatternTest, GermanEntryErrorNamesTheFieldInGerman) {
     context.language = Language::German;
-    Fill(form, "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 --");
+    TypePart(form, "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 --");
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::NotANumber);
     const Message refusal = CriticalOk(
         "Die Eingabe für Punkt 3 K ist keine Zahl:\r\n\"--\"\r\nBitte korrigieren Sie die Eingabe.",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "strings/drawing_string_ids.h"
+#include "support/form_typing.h"
 #include "support/recording_dialogs.h"
 
 namespace zarvek {
@@ -25,11 +26,7 @@ TEST(FormSketch, SeatTextsAreTakenSeatBySeatInFieldOrder) {
 TEST(FormSketch, NumbersAreReadInTheUsersLocaleAsCheckPatternReadsThem) {
     testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
-    const char* seats[18] = {"0", "0", "0", "0",  "0",  "1", "100,5", "0", "0",
-                             "0", "0", "1", "30", "80", "0", "0",     "0", "1"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        form.SetText(SeatFields()[i], seats[i]);
-    }
+    testing_support::TypePart(form, "0 0 0 0 0 1  100,5 0 0 0 0 1  30 80 0 0 0 1");
     EXPECT_DOUBLE_EQ(SketchForm(form, NumberLocale{",", "."}).sideLengths[0], 100.5);
     // Where "," groups digits, "100,5" is no number (not 1005), and "100.5" where "." does.
     EXPECT_EQ(SketchForm(form, NumberLocale{".", ","}).hint, kSketchHintTypeSeats);

@@ -16,17 +16,14 @@
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "storage/storage_test_support.h"
+#include "support/form_typing.h"
 #include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
 
-// Seats that pass Check Pattern: the three lengths 100, 106.3 and 85.4 mm.
-constexpr std::array<const char*, 18> kSeats = {"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
-                                                "0", "0", "1", "30", "80", "0", "0",   "0", "1"};
-// Seats whose lengths (60, 70.7 and 51 mm) match none of the above.
-constexpr std::array<const char*, 18> kOtherSeats = {
-    "0", "0", "0", "0", "0", "1", "60", "0", "0", "0", "0", "1", "10", "50", "0", "0", "0", "1"};
+using testing_support::kOtherSeats;
+constexpr const char* kSeats = testing_support::kPassingSeats;
 
 class WriteCommandsTest : public testing::Test {
   protected:
@@ -44,12 +41,8 @@ class WriteCommandsTest : public testing::Test {
     }
 
     // Types a part and checks it, as the operator does before Make or Add.
-    void Enter(const std::array<const char*, 18>& seats, const char* probe, const char* name) {
-        form.SetText(Field::PartName, name);
-        form.SetText(Field::ProbeDiameter, probe);
-        for (std::size_t i = 0; i < seats.size(); ++i) {
-            form.SetText(SeatFields()[i], seats[i]);
-        }
+    void Enter(const char* seats, const char* probe, const char* name) {
+        testing_support::TypePart(form, seats, probe, name);
         ASSERT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
         dialogs.messages.clear();
     }
@@ -66,8 +59,7 @@ class WriteCommandsTest : public testing::Test {
     }
 
     // Makes a file of one part through the command itself, answering Yes if asked.
-    void MakeOnePart(const std::array<const char*, 18>& seats, const char* probe,
-                     const char* name) {
+    void MakeOnePart(const char* seats, const char* probe, const char* name) {
         Enter(seats, probe, name);
         dialogs.answers = {Answer::Yes};
         ASSERT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
@@ -157,9 +149,7 @@ TEST_F(WriteCommandsTest, MakeOverAFileAnsweredYesLeavesOnlyTheNewPart) {
 }
 
 TEST_F(WriteCommandsTest, MakeStoresTheFiveDecimalDirectionsCheckPatternWrote) {
-    Enter({"0", "0", "0", "1", "1", "0", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-           "1"},
-          "6", "tilted");
+    Enter("0 0 0 1 1 0  100 0 0 0 0 1  30 80 0 0 0 1", "6", "tilted");
     ASSERT_EQ(form.Text(Field::I1), "0.70711");
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
     EXPECT_NE(Installed().find("\t0.7071100\t0.7071100\t0.0000000"), std::string::npos);
@@ -347,9 +337,7 @@ TEST_F(WriteCommandsTest, ProbeDiameterThatWouldBeMisreadIsRefusedBeforeAnything
 
 TEST_F(WriteCommandsTest, CommaLocaleDiameterIsReadWithTheComma) {
     context.locale = NumberLocale{",", "."};
-    Enter({"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-           "1"},
-          "6,35", "comma");
+    Enter(kSeats, "6,35", "comma");
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
     const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
     ASSERT_TRUE(written);
@@ -391,11 +379,7 @@ TEST_P(RefusalNamesTheFieldToCorrect, AndNothingIsWritten) {
     const std::string before = Installed();
     context.locale = c.locale;
     context.language = c.language;
-    form.SetText(Field::PartName, "new");
-    form.SetText(Field::ProbeDiameter, "6");
-    for (std::size_t i = 0; i < kSeats.size(); ++i) {
-        form.SetText(SeatFields()[i], kSeats[i]);
-    }
+    testing_support::TypePart(form, kSeats, "6", "new");
     form.SetText(c.field, c.typed);
     form.DisableWriteCommands(false);
     FocusRequests focus;
