@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <vector>
 
-#include "support/recording_dialogs.h"
 #include "storage/storage_test_support.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -20,18 +20,7 @@ const std::string kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
 const std::string kKey =
     kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Altreon\\Quadrel\\2.2\\General]\r\n";
 
-struct StartUpCase {
-    const char* row;
-    std::string registry;
-    std::string folder;
-    bool warned;
-};
-
-void PrintTo(const StartUpCase& c, std::ostream* out) {
-    *out << c.row;
-}
-
-class QueryArmdataFolderRows : public testing::TestWithParam<StartUpCase> {
+class ArmdataFolderLookup : public testing::Test {
   protected:
     TemporaryFolder home_;
     ScopedEnvironment registry_{"ZARVEK_REGISTRY", home_.File("registry.reg")};
@@ -39,33 +28,26 @@ class QueryArmdataFolderRows : public testing::TestWithParam<StartUpCase> {
     ScopedEnvironment userHome_{"HOME", home_.path().string()};
 };
 
-TEST_P(QueryArmdataFolderRows, WarnOnlyOfAMissingKey) {
-    testing_support::WriteBytes(home_.File("registry.reg"), GetParam().registry);
-    testing_support::RecordingDialogs dialogs;
-    EXPECT_EQ(QueryArmdataFolder(dialogs), GetParam().folder);
-    if (!GetParam().warned) {
-        EXPECT_TRUE(dialogs.messages.empty());
-        return;
+TEST_F(ArmdataFolderLookup, WarnsOnlyOfAMissingKeyWithTheFixedEnglishBoxOnce) {
+    const Message box{
+        "ERROR: Cannot Find Registry Entry For Active Armdata Folder!\r\n"
+        "Ensure Quadrel Is Correctly Installed.",
+        "Error", Buttons::Ok, Icon::Exclamation, Answer::Ok};
+    const struct {
+        std::string registry;
+        std::string folder;
+        std::vector<Message> shown;
+    } rows[] = {{kHeader + "[HKEY_LOCAL_MACHINE\\Software]\r\n", "", {box}},
+                {kKey, "", {}},
+                {kKey + "\"Directory\"=\"/opt/arm\"", "/opt/arm/Armdata/", {}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.registry);
+        testing_support::WriteBytes(home_.File("registry.reg"), row.registry);
+        testing_support::RecordingDialogs dialogs;
+        EXPECT_EQ(QueryArmdataFolder(dialogs), row.folder);
+        EXPECT_EQ(dialogs.messages, row.shown);
     }
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const Message& box = dialogs.messages[0];
-    EXPECT_EQ(box.prompt,
-              "ERROR: Cannot Find Registry Entry For Active Armdata Folder!\r\n"
-              "Ensure Quadrel Is Correctly Installed.");
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.buttons, Buttons::Ok);
-    EXPECT_EQ(box.icon, Icon::Exclamation);
-    EXPECT_EQ(box.defaultButton, Answer::Ok);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, QueryArmdataFolderRows,
-    testing::Values(StartUpCase{"MissingKeyShowsTheFixedEnglishBoxOnce",
-                                kHeader + "[HKEY_LOCAL_MACHINE\\Software]\r\n", "", true},
-                    StartUpCase{"MissingValueShowsNothing", kKey, "", false},
-                    StartUpCase{"FoundFolderShowsNothing", kKey + "\"Directory\"=\"/opt/arm\"",
-                                "/opt/arm/Armdata/", false}),
-    [](const testing::TestParamInfo<StartUpCase>& info) { return info.param.row; });
 
 }  // namespace
 }  // namespace zarvek

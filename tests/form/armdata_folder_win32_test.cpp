@@ -5,8 +5,8 @@
 #include <string>
 
 #include "form/armdata_folder.h"
-#include "support/recording_dialogs.h"
 #include "storage/installation_key_win32.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {

@@ -3,306 +3,117 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "support/recording_dialogs.h"
 #include "strings/string_table.h"
+#include "strings/window_string_ids.h"
+#include "support/form_typing.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
 
-struct Seat {
-    const char* x;
-    const char* y;
-    const char* z;
-    const char* i;
-    const char* j;
-    const char* k;
-};
-using Seats = std::array<Seat, 3>;
+using testing_support::TypePart;
+using testing_support::Words;
 
-// P1 (0, 0, 0), P2 (100, 0, 0), P3 (30, 80, 0), all pointing up: a pattern that passes.
-constexpr Seats kGood = {Seat{"0", "0", "0", "0", "0", "1"}, Seat{"100", "0", "0", "0", "0", "1"},
-                         Seat{"30", "80", "0", "0", "0", "1"}};
+constexpr const char* kGood = testing_support::kPassingSeats;
+constexpr const char* kNarrow = "0 0 0 0 0 1  100 0 0 0 0 1  0 50 0 0 0 1";
 
-void Fill(FormModel& form, const Seats& seats, const char* probe = "6",
-          const char* name = "Bracket") {
-    form.SetText(Field::PartName, name);
-    form.SetText(Field::ProbeDiameter, probe);
+std::vector<std::string> Directions(const FormModel& form) {
+    std::vector<std::string> texts;
     for (int s = 0; s < 3; ++s) {
-        const Seat& seat = seats[static_cast<std::size_t>(s)];
-        form.SetText(SeatField(Axis::X, s), seat.x);
-        form.SetText(SeatField(Axis::Y, s), seat.y);
-        form.SetText(SeatField(Axis::Z, s), seat.z);
-        form.SetText(SeatField(Axis::I, s), seat.i);
-        form.SetText(SeatField(Axis::J, s), seat.j);
-        form.SetText(SeatField(Axis::K, s), seat.k);
-    }
-}
-
-std::array<std::string, 9> Directions(const FormModel& form) {
-    std::array<std::string, 9> texts;
-    for (int s = 0; s < 3; ++s) {
-        for (int a = 0; a < 3; ++a) {
-            texts[static_cast<std::size_t>(3 * s + a)] =
-                form.Text(SeatField(static_cast<Axis>(3 + a), s));
+        for (int a = 3; a < 6; ++a) {
+            texts.push_back(form.Text(SeatField(static_cast<Axis>(a), s)));
         }
     }
     return texts;
 }
 
-void ExpectMessage(const Message& actual, const Message& expected) {
-    EXPECT_EQ(actual.prompt, expected.prompt);
-    EXPECT_EQ(actual.title, expected.title);
-    EXPECT_EQ(actual.buttons, expected.buttons);
-    EXPECT_EQ(actual.icon, expected.icon);
-    EXPECT_EQ(actual.defaultButton, expected.defaultButton);
+Message CriticalOk(std::string prompt, std::string title, int id) {
+    return Message{std::move(prompt), std::move(title), Buttons::Ok,
+                   Icon::Critical,    Answer::Ok,       id};
 }
 
-Message CriticalOk(std::string prompt, std::string title) {
-    return Message{std::move(prompt), std::move(title), Buttons::Ok, Icon::Critical, Answer::Ok};
+Message Information(std::string prompt, int id) {
+    return Message{std::move(prompt), "", Buttons::Ok, Icon::Information, Answer::Ok, id};
 }
 
-struct CheckCase {
+const Message kBlank =
+    CriticalOk("All Text Boxes Must be Filled In", "Insufficient Data!", kAllTextBoxesMustBeFilled);
+const Message kSpreadQuestion{
+    "The Distance Between Point 3 and a Line Between Points 1 and 2 is Too NarrowContinue Anyway?",
+    "Insufficient Spread",
+    Buttons::YesNoCancel,
+    Icon::None,
+    Answer::Yes,
+    kSpreadPoint3};
+
+Message NotANumber(const char* field, const char* text) {
+    return CriticalOk(std::string("The entry for Point ") + field + " is not a number:\r\n\"" +
+                          text + "\"\r\nCorrect it and try again.",
+                      "Invalid Number", kFieldNotANumber);
+}
+
+struct CheckRow {
     const char* name;
-    Seats seats;
+    const char* seats;
     const char* probe;
     const char* partName;
     std::vector<Answer> answers;
     CheckOutcome outcome;
     std::vector<Message> messages;
-    bool gateOpen;
-    bool locked;  // the fields start locked: failures and warnings unlock them, a pass does not
-    std::array<std::string, 9> directions;
+    const char* directions;  // the nine direction fields afterwards
 };
 
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+constexpr const char* kUp =
+    "0.00000 0.00000 1.00000  0.00000 0.00000 1.00000  0.00000 0.00000 1.00000";
+constexpr const char* kTyped = "0 0 1  0 0 1  0 0 1";
 
-std::string CaseName(const testing::TestParamInfo<CheckCase>& info) {
-    return info.param.name;
-}
+// clang-format off
+const CheckRow kCheckRows[] = {
+    {"PassOpensTheGateWithoutAMessage", kGood, "6", "Bracket", {}, CheckOutcome::Passed, {}, kUp},
+    {"DirectionsAreRewrittenAsUnitVectorsWithFiveDecimals", "0 0 0 0 0 5  100 0 0 1 1 0  30 80 0 0 0 2", "6", "Bracket", {}, CheckOutcome::Passed, {}, "0.00000 0.00000 1.00000  0.70711 0.70711 0.00000  0.00000 0.00000 1.00000"},
+    {"BlankPartNameStopsBeforeAnyNumberIsRead", "- 0 0 0 0 0  100 0 0 0 0 1  30 80 0 0 0 1", "6", "", {}, CheckOutcome::BlankField, {kBlank}, "0 0 0  0 0 1  0 0 1"},
+    {"BlankProbeDiameterFails", kGood, "", "Bracket", {}, CheckOutcome::BlankField, {kBlank}, kTyped},
+    {"BlankSeatFieldFails", "0 0 0 0 0 1  100 '' 0 0 0 1  30 80 0 0 0 1", "6", "Bracket", {}, CheckOutcome::BlankField, {kBlank}, kTyped},
+    {"NameOfBlanksIsNotEmpty", kGood, "6", "   ", {}, CheckOutcome::Passed, {}, kUp},
+    {"StartupZerosStopAtSeatOne", "0.0000 0.0000 0.0000 0.0000 0.0000 0.0000  0.0000 0.0000 0.0000 0.0000 0.0000 0.0000  0.0000 0.0000 0.0000 0.0000 0.0000 0.0000", "6", "Bracket", {}, CheckOutcome::SeatOneNotAVector, {Information("The Vector of Point One is Not a Vector", kVectorOneNotAVector)}, "0.0000 0.0000 0.0000  0.0000 0.0000 0.0000  0.0000 0.0000 0.0000"},
+    {"SeatTwoZeroAfterSeatOneWasRewritten", "0 0 0 0 0 2  100 0 0 0 0 0  30 80 0 0 0 1", "6", "Bracket", {}, CheckOutcome::SeatTwoNotAVector, {Information("The Vector of Point Two is Not a Vector", kVectorTwoNotAVector)}, "0.00000 0.00000 1.00000  0 0 0  0 0 1"},
+    {"SeatThreeZeroAfterSeatsOneAndTwoWereRewritten", "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 -0 0", "6", "Bracket", {}, CheckOutcome::SeatThreeNotAVector, {Information("The Vector of Point Three is Not a Vector", kVectorThreeNotAVector)}, "0.00000 0.00000 1.00000  0.00000 0.00000 1.00000  0 -0 0"},
+    {"EqualLengthsFailTheLengthCheck", "0 0 0 0 0 1  100 0 0 0 0 1  50 86.6025 0 0 0 1", "6", "Bracket", {}, CheckOutcome::LengthsTooAlike, {CriticalOk("The Length Between Points 1-2, and Points 2-3 Need to be Different", "Length Check", kLengths12And23)}, kUp},
+    {"DownwardDirectionsAreNotRightHand", "0 0 0 0 0 -1  100 0 0 0 0 -1  30 80 0 0 0 -1", "6", "Bracket", {}, CheckOutcome::NotRightHand, {CriticalOk("Pattern MUST be Right Hand Rotation", "Pattern is NOT Right Hand Rotation", kMustBeRightHand)}, "0.00000 0.00000 -1.00000  0.00000 0.00000 -1.00000  0.00000 0.00000 -1.00000"},
+    {"NarrowSpreadAnsweredYesPassesAndUnlocks", kNarrow, "6", "Bracket", {Answer::Yes}, CheckOutcome::PassedWithWarning, {kSpreadQuestion}, kUp},
+    {"NarrowSpreadAnsweredNoFails", kNarrow, "6", "Bracket", {Answer::No}, CheckOutcome::SpreadDeclined, {kSpreadQuestion}, kUp},
+    {"NarrowSpreadCancelledFails", kNarrow, "6", "Bracket", {Answer::Cancel}, CheckOutcome::SpreadDeclined, {kSpreadQuestion}, kUp},
+    {"LoneMinusInAPositionIsRefusedByName", "0 0 0 0 0 1  100 - 0 0 0 1  30 80 0 0 0 1", "6", "Bracket", {}, CheckOutcome::NotANumber, {NotANumber("2 Y", "-")}, kTyped},
+    {"BadDirectionIsRefusedAfterEarlierSeatsWereRewritten", "0 0 0 0 0 1  100 0 0 0 1-2 1  30 80 0 0 0 1", "6", "Bracket", {}, CheckOutcome::NotANumber, {NotANumber("2 J", "1-2")}, "0.00000 0.00000 1.00000  0 1-2 1  0 0 1"},
+};
+// clang-format on
 
-const std::array<std::string, 9> kUp = {"0.00000", "0.00000", "1.00000", "0.00000", "0.00000",
-                                        "1.00000", "0.00000", "0.00000", "1.00000"};
+// Each row: its one message exactly, the direction fields, and the gate and lock it leaves. The
+// gate opens on a pass, with or without a warning; the fields start locked, and every failure and
+// warning unlocks them, a clean pass does not.
+TEST(CheckPattern, EndsAsTheTableSays) {
+    for (const CheckRow& row : kCheckRows) {
+        SCOPED_TRACE(row.name);
+        testing_support::RecordingDialogs dialogs;
+        FormModel form(dialogs);
+        TypePart(form, row.seats, row.probe, row.partName);
+        const bool passes = IsPass(row.outcome);
+        form.LockInputFields(true);
+        form.DisableWriteCommands(passes);  // the opposite of the expected end
+        dialogs.answers.assign(row.answers.begin(), row.answers.end());
+        const CommandContext context{dialogs, Language::English, NumberLocale{".", ","}, ""};
 
-// Every outcome row: its one message exactly, the write gate, the lock and the direction fields.
-class CheckPatternOutcome : public testing::TestWithParam<CheckCase> {};
-
-TEST_P(CheckPatternOutcome, EndsAsTheTableSays) {
-    const CheckCase& c = GetParam();
-    testing_support::RecordingDialogs dialogs;
-    FormModel form(dialogs);
-    Fill(form, c.seats, c.probe, c.partName);
-    form.LockInputFields(true);
-    form.DisableWriteCommands(!c.gateOpen);  // the opposite of the expected end
-    dialogs.answers.assign(c.answers.begin(), c.answers.end());
-    const CommandContext context{dialogs, Language::English, NumberLocale{".", ","}, ""};
-
-    EXPECT_EQ(CheckPattern(form, context), c.outcome);
-
-    ASSERT_EQ(dialogs.messages.size(), c.messages.size());
-    for (std::size_t m = 0; m < c.messages.size(); ++m) {
-        ExpectMessage(dialogs.messages[m], c.messages[m]);
+        EXPECT_EQ(CheckPattern(form, context), row.outcome);
+        EXPECT_EQ(dialogs.messages, row.messages);
+        EXPECT_EQ(form.WriteGateOpen(), passes);
+        EXPECT_EQ(form.InputFieldsLocked(), row.outcome == CheckOutcome::Passed);
+        EXPECT_EQ(Directions(form), Words(row.directions));
+        EXPECT_EQ(dialogs.beeps, 0);
     }
-    EXPECT_EQ(form.WriteGateOpen(), c.gateOpen);
-    EXPECT_EQ(form.InputFieldsLocked(), c.locked);
-    EXPECT_EQ(Directions(form), c.directions);
-    EXPECT_EQ(dialogs.beeps, 0);
 }
-
-const Message kSpreadQuestion{
-    "The Distance Between Point 3 and a Line Between Points 1 and 2 is Too NarrowContinue Anyway?",
-    "Insufficient Spread", Buttons::YesNoCancel, Icon::None, Answer::Yes};
-
-constexpr Seats kNarrow = {Seat{"0", "0", "0", "0", "0", "1"}, Seat{"100", "0", "0", "0", "0", "1"},
-                           Seat{"0", "50", "0", "0", "0", "1"}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CheckPatternOutcome,
-    testing::Values(
-        CheckCase{"PassOpensTheGateWithoutAMessage",
-                  kGood,
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::Passed,
-                  {},
-                  true,
-                  true,
-                  kUp},
-        CheckCase{"DirectionsAreRewrittenAsUnitVectorsWithFiveDecimals",
-                  {Seat{"0", "0", "0", "0", "0", "5"}, Seat{"100", "0", "0", "1", "1", "0"},
-                   Seat{"30", "80", "0", "0", "0", "2"}},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::Passed,
-                  {},
-                  true,
-                  true,
-                  {"0.00000", "0.00000", "1.00000", "0.70711", "0.70711", "0.00000", "0.00000",
-                   "0.00000", "1.00000"}},
-        CheckCase{"BlankPartNameStopsBeforeAnyNumberIsRead",
-                  {Seat{"-", "0", "0", "0", "0", "0"}, kGood[1], kGood[2]},
-                  "6",
-                  "",
-                  {},
-                  CheckOutcome::BlankField,
-                  {CriticalOk("All Text Boxes Must be Filled In", "Insufficient Data!")},
-                  false,
-                  false,
-                  {"0", "0", "0", "0", "0", "1", "0", "0", "1"}},
-        CheckCase{"BlankProbeDiameterFails",
-                  kGood,
-                  "",
-                  "Bracket",
-                  {},
-                  CheckOutcome::BlankField,
-                  {CriticalOk("All Text Boxes Must be Filled In", "Insufficient Data!")},
-                  false,
-                  false,
-                  {"0", "0", "1", "0", "0", "1", "0", "0", "1"}},
-        CheckCase{"BlankSeatFieldFails",
-                  {kGood[0], Seat{"100", "", "0", "0", "0", "1"}, kGood[2]},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::BlankField,
-                  {CriticalOk("All Text Boxes Must be Filled In", "Insufficient Data!")},
-                  false,
-                  false,
-                  {"0", "0", "1", "0", "0", "1", "0", "0", "1"}},
-        CheckCase{"NameOfBlanksIsNotEmpty",
-                  kGood,
-                  "6",
-                  "   ",
-                  {},
-                  CheckOutcome::Passed,
-                  {},
-                  true,
-                  true,
-                  kUp},
-        CheckCase{"StartupZerosStopAtSeatOne",
-                  {Seat{"0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"},
-                   Seat{"0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"},
-                   Seat{"0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"}},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::SeatOneNotAVector,
-                  {Message{"The Vector of Point One is Not a Vector", "", Buttons::Ok,
-                           Icon::Information, Answer::Ok}},
-                  false,
-                  false,
-                  {"0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000",
-                   "0.0000"}},
-        CheckCase{
-            "SeatTwoZeroAfterSeatOneWasRewritten",
-            {Seat{"0", "0", "0", "0", "0", "2"}, Seat{"100", "0", "0", "0", "0", "0"}, kGood[2]},
-            "6",
-            "Bracket",
-            {},
-            CheckOutcome::SeatTwoNotAVector,
-            {Message{"The Vector of Point Two is Not a Vector", "", Buttons::Ok, Icon::Information,
-                     Answer::Ok}},
-            false,
-            false,
-            {"0.00000", "0.00000", "1.00000", "0", "0", "0", "0", "0", "1"}},
-        CheckCase{
-            "SeatThreeZeroAfterSeatsOneAndTwoWereRewritten",
-            {kGood[0], kGood[1], Seat{"30", "80", "0", "0", "-0", "0"}},
-            "6",
-            "Bracket",
-            {},
-            CheckOutcome::SeatThreeNotAVector,
-            {Message{"The Vector of Point Three is Not a Vector", "", Buttons::Ok,
-                     Icon::Information, Answer::Ok}},
-            false,
-            false,
-            {"0.00000", "0.00000", "1.00000", "0.00000", "0.00000", "1.00000", "0", "-0", "0"}},
-        CheckCase{"EqualLengthsFailTheLengthCheck",
-                  {kGood[0], kGood[1], Seat{"50", "86.6025", "0", "0", "0", "1"}},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::LengthsTooAlike,
-                  {CriticalOk("The Length Between Points 1-2, and Points 2-3 Need to be Different",
-                              "Length Check")},
-                  false,
-                  false,
-                  kUp},
-        CheckCase{"DownwardDirectionsAreNotRightHand",
-                  {Seat{"0", "0", "0", "0", "0", "-1"}, Seat{"100", "0", "0", "0", "0", "-1"},
-                   Seat{"30", "80", "0", "0", "0", "-1"}},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::NotRightHand,
-                  {CriticalOk("Pattern MUST be Right Hand Rotation",
-                              "Pattern is NOT Right Hand Rotation")},
-                  false,
-                  false,
-                  {"0.00000", "0.00000", "-1.00000", "0.00000", "0.00000", "-1.00000", "0.00000",
-                   "0.00000", "-1.00000"}},
-        CheckCase{"NarrowSpreadAnsweredYesPassesAndUnlocks",
-                  kNarrow,
-                  "6",
-                  "Bracket",
-                  {Answer::Yes},
-                  CheckOutcome::PassedWithWarning,
-                  {kSpreadQuestion},
-                  true,
-                  false,
-                  kUp},
-        CheckCase{"NarrowSpreadAnsweredNoFails",
-                  kNarrow,
-                  "6",
-                  "Bracket",
-                  {Answer::No},
-                  CheckOutcome::SpreadDeclined,
-                  {kSpreadQuestion},
-                  false,
-                  false,
-                  kUp},
-        CheckCase{"NarrowSpreadCancelledFails",
-                  kNarrow,
-                  "6",
-                  "Bracket",
-                  {Answer::Cancel},
-                  CheckOutcome::SpreadDeclined,
-                  {kSpreadQuestion},
-                  false,
-                  false,
-                  kUp},
-        CheckCase{"LoneMinusInAPositionIsRefusedByName",
-                  {kGood[0], Seat{"100", "-", "0", "0", "0", "1"}, kGood[2]},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::NotANumber,
-                  {CriticalOk("The entry for Point 2 Y is not a number:\r\n\"-\"\r\nCorrect it and "
-                              "try again.",
-                              "Invalid Number")},
-                  false,
-                  false,
-                  {"0", "0", "1", "0", "0", "1", "0", "0", "1"}},
-        CheckCase{"BadDirectionIsRefusedAfterEarlierSeatsWereRewritten",
-                  {kGood[0], Seat{"100", "0", "0", "0", "1-2", "1"}, kGood[2]},
-                  "6",
-                  "Bracket",
-                  {},
-                  CheckOutcome::NotANumber,
-                  {CriticalOk("The entry for Point 2 J is not a number:\r\n\"1-2\"\r\nCorrect it "
-                              "and try again.",
-                              "Invalid Number")},
-                  false,
-                  false,
-                  {"0.00000", "0.00000", "1.00000", "0", "1-2", "1", "0", "0", "1"}}),
-    CaseName);
 
 class CheckPatternTest : public testing::Test {
   protected:
@@ -312,8 +123,7 @@ class CheckPatternTest : public testing::Test {
 };
 
 TEST_F(CheckPatternTest, RunningAgainOnTheRewrittenFieldsGivesTheSameResult) {
-    Fill(form, {Seat{"0", "0", "0", "0", "0", "5"}, Seat{"100", "0", "0", "1", "1", "0"},
-                Seat{"30", "80", "0", "0", "0", "2"}});
+    TypePart(form, "0 0 0 0 0 5  100 0 0 1 1 0  30 80 0 0 0 2");
     ASSERT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
     const auto first = Directions(form);
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
@@ -322,15 +132,14 @@ TEST_F(CheckPatternTest, RunningAgainOnTheRewrittenFieldsGivesTheSameResult) {
 }
 
 TEST_F(CheckPatternTest, CallerMayLeaveProbeDiameterAndNameOutOfTheBlankTest) {
-    Fill(form, kGood, "", "");
+    TypePart(form, kGood, "", "");
     EXPECT_EQ(CheckPattern(form, context, SeatFields()), CheckOutcome::Passed);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(CheckPatternTest, CommaLocaleReadsAndRewritesWithComma) {
     context.locale = NumberLocale{",", "."};
-    Fill(form, {Seat{"0", "0", "0", "0", "0", "1"}, Seat{"100,0", "0", "0", "1", "1", "0"},
-                Seat{"30,5", "80", "0", "0", "0", "1"}});
+    TypePart(form, "0 0 0 0 0 1  100,0 0 0 1 1 0  30,5 80 0 0 0 1");
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
     EXPECT_EQ(form.Text(Field::I2), "0,70711");
     EXPECT_EQ(form.Text(Field::K2), "0,00000");
@@ -338,25 +147,28 @@ TEST_F(CheckPatternTest, CommaLocaleReadsAndRewritesWithComma) {
 
 TEST_F(CheckPatternTest, GermanSpreadQuestionRunsVerdictIntoQuestion) {
     context.language = Language::German;
-    Fill(form, kNarrow);
+    TypePart(form, kNarrow);
     dialogs.answers = {Answer::No};
     CheckPattern(form, context);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "Die Distanz zwischen Punkt 3 und einer Linie aus Punkt 1 und 2 ist zu "
-              "geringWollen Sie fortfahren?");
-    EXPECT_EQ(dialogs.messages[0].title, "Ungenügender Abstand");
+    const Message question{
+        "Die Distanz zwischen Punkt 3 und einer Linie aus Punkt 1 und 2 ist zu geringWollen Sie "
+        "fortfahren?",
+        "Ungenügender Abstand",
+        Buttons::YesNoCancel,
+        Icon::None,
+        Answer::Yes,
+        kSpreadPoint3};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{question});
 }
 
 TEST_F(CheckPatternTest, GermanEntryErrorNamesTheFieldInGerman) {
     context.language = Language::German;
-    Fill(form, {kGood[0], kGood[1], Seat{"30", "80", "0", "0", "0", "--"}});
+    TypePart(form, "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 --");
     EXPECT_EQ(CheckPattern(form, context), CheckOutcome::NotANumber);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "Die Eingabe für Punkt 3 K ist keine Zahl:\r\n\"--\"\r\nBitte korrigieren Sie die "
-              "Eingabe.");
-    EXPECT_EQ(dialogs.messages[0].title, "Ungültige Zahl");
+    const Message refusal = CriticalOk(
+        "Die Eingabe für Punkt 3 K ist keine Zahl:\r\n\"--\"\r\nBitte korrigieren Sie die Eingabe.",
+        "Ungültige Zahl", kFieldNotANumber);
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{refusal});
 }
 
 }  // namespace

@@ -8,12 +8,13 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "support/recording_dialogs.h"
 #include "spread_parts.h"
 #include "storage/grid_file_io.h"
 #include "storage/safe_write.h"
 #include "strings/window_string_ids.h"
+#include "support/recording_dialogs.h"
 #include "write_command_bench.h"
 
 namespace zarvek {
@@ -54,15 +55,15 @@ TEST_F(CorrectionCommands, RemoveAsksNamingThePartWithNoAsTheDefault) {
     const std::string before = Install(3);
     dialogs.answers = {Answer::No};
     EXPECT_EQ(RemovePartAfterAsking(context, 2, SpreadPart(1)), CorrectionOutcome::Declined);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const Message& asked = dialogs.messages[0];
-    EXPECT_EQ(asked.prompt, "Remove part 2 \"Spread 1\" from the Zarvek file?\r\n" + path +
-                                "\r\nThe file as it is now is kept as its backup: restoring the "
-                                "previous Zarvek file brings the part back.");
-    EXPECT_EQ(asked.title, "Remove Part");
-    EXPECT_EQ(asked.buttons, Buttons::YesNo);
-    EXPECT_EQ(asked.icon, Icon::Question);
-    EXPECT_EQ(asked.defaultButton, Answer::No);
+    const Message asked{"Remove part 2 \"Spread 1\" from the Zarvek file?\r\n" + path +
+                            "\r\nThe file as it is now is kept as its backup: restoring the "
+                            "previous Zarvek file brings the part back.",
+                        "Remove Part",
+                        Buttons::YesNo,
+                        Icon::Question,
+                        Answer::No,
+                        kRemovePartQuestion};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{asked});
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
 }
@@ -94,10 +95,15 @@ TEST_F(CorrectionCommands, PartMovedWhileTheQuestionWasOpenIsNotRemoved) {
     dialogs.answers = {Answer::Yes};
     EXPECT_EQ(RemovePartAfterAsking(context, 2, SpreadPart(1)), CorrectionOutcome::PartNotThere);
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].prompt, "The Zarvek file " + path +
-                                              " has changed since it was read: part 2 is no "
-                                              "longer \"Spread 1\". No part was removed.");
-    EXPECT_EQ(dialogs.messages[1].title, "Part Not Removed");
+    const Message refusal{"The Zarvek file " + path +
+                              " has changed since it was read: part 2 is no longer \"Spread 1\". "
+                              "No part was removed.",
+                          "Part Not Removed",
+                          Buttons::Ok,
+                          Icon::Exclamation,
+                          Answer::Ok,
+                          kPartNoLongerThere};
+    EXPECT_EQ(dialogs.messages[1], refusal);
     EXPECT_EQ(ReadBytes(path), changed);
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
 }
@@ -128,40 +134,30 @@ TEST_F(CorrectionCommands, RestoreQuestionSaysWhatComesBackInTheOperatorsLanguag
     EXPECT_EQ(MakeGridFileObj(path)->Parts.Count(), 3u);
 }
 
-struct RefusedRestore {
-    const char* fault;
-    const char* backup;  // nullptr: none
-    CorrectionOutcome outcome;
-    int titleId;
-};
-
-void PrintTo(const RefusedRestore& c, std::ostream* out) {
-    *out << c.fault;
-}
-
-class RestoreRefuses : public CorrectionCommands,
-                       public testing::WithParamInterface<RefusedRestore> {};
-
-TEST_P(RestoreRefuses, WithOneMessageAndNothingChanged) {
-    const std::string before = Install(2);
-    if (GetParam().backup != nullptr) {
-        WriteBytes(BackupPathFor(path), GetParam().backup);
+TEST_F(CorrectionCommands,
+       RestoreRefusesAMissingOrUnreadableBackupWithOneMessageAndNothingChanged) {
+    const struct {
+        const char* backup;  // nullptr: none
+        CorrectionOutcome outcome;
+        int titleId;
+    } rows[] = {{nullptr, CorrectionOutcome::NoBackup, kRestorePreviousGridFileTitle},
+                {"Hello", CorrectionOutcome::ReadFailed, kCannotReadGridFileTitle},
+                {"$$\r\n2 3 1.5 4 4\r\nPart A\r\n\t1", CorrectionOutcome::ReadFailed,
+                 kCannotReadGridFileTitle}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.backup == nullptr ? "no backup" : row.backup);
+        const std::string before = Install(2);
+        std::filesystem::remove(BackupPathFor(path));
+        if (row.backup != nullptr) {
+            WriteBytes(BackupPathFor(path), row.backup);
+        }
+        dialogs.messages.clear();
+        EXPECT_EQ(RestorePreviousGridFile(context), row.outcome);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].title, Text(row.titleId));
+        EXPECT_EQ(ReadBytes(path), before);
     }
-    EXPECT_EQ(RestorePreviousGridFile(context), GetParam().outcome);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, Text(GetParam().titleId));
-    EXPECT_EQ(ReadBytes(path), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Backups, RestoreRefuses,
-    testing::Values(RefusedRestore{"NoBackup", nullptr, CorrectionOutcome::NoBackup,
-                                   kRestorePreviousGridFileTitle},
-                    RefusedRestore{"BackupIsNoGridFile", "Hello", CorrectionOutcome::ReadFailed,
-                                   kCannotReadGridFileTitle},
-                    RefusedRestore{"BackupCutShort", "$$\r\n2 3 1.5 4 4\r\nPart A\r\n\t1",
-                                   CorrectionOutcome::ReadFailed, kCannotReadGridFileTitle}),
-    [](const testing::TestParamInfo<RefusedRestore>& info) { return info.param.fault; });
 
 // Another writer replaces the file, and so its backup, while the operator reads the question.
 TEST_F(CorrectionCommands, BackupReplacedWhileTheQuestionWasOpenIsNotRestored) {

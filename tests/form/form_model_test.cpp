@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <string>
 #include <vector>
 
@@ -121,65 +119,50 @@ TEST_F(FormModelTest, StartupSetsEverySeatFieldToZeroWithTheGateClosed) {
     EXPECT_EQ(dialogs.beeps, 0);
 }
 
-struct LeaveCase {
-    Field field;
-    const char* text;
-    NumberLocale locale;
-    const char* expected;
-};
-
-void PrintTo(const LeaveCase& c, std::ostream* os) {
-    *os << ControlName(c.field) << " \"" << c.text << "\" in \"" << c.locale.decimalSeparator
-        << "\" locale";
-}
-
 // Leaving a field rewrites a number with the field's pattern in the user's locale; anything that
-// is not a number stays as typed.
-class LeavingAFieldRewritesItsNumber : public testing::TestWithParam<LeaveCase> {};
-
-TEST_P(LeavingAFieldRewritesItsNumber, Rewrites) {
-    const LeaveCase c = GetParam();
-    testing_support::RecordingDialogs dialogs;
-    FormModel form(dialogs);
-    form.SetText(c.field, c.text);
-    form.DisableWriteCommands(false);
-    form.LeaveField(c.field, FocusLoss::MovedOn, c.locale);
-    EXPECT_EQ(form.Text(c.field), c.expected);
-    // A rewrite is a change and closes the gate; an unchanged text leaves it open.
-    EXPECT_EQ(form.WriteGateOpen(), std::string(c.text) == c.expected);
-    EXPECT_EQ(dialogs.beeps, 0);
+// is not a number stays as typed, and so does a digit-group separator, a slip of the decimal one.
+// A checked direction gains a sixth decimal; the probe diameter is never rewritten.
+TEST(FormModelLeaving, RewritesANumberWithTheFieldsPatternInTheUsersLocale) {
+    const struct {
+        Field field;
+        const char* text;
+        const NumberLocale& locale;
+        const char* expected;
+    } rows[] = {{Field::X1, "1", kPointLocale, "1.0000"},
+                {Field::I1, "0.70710678", kPointLocale, "0.707107"},
+                {Field::Z1, "-2.5", kPointLocale, "-2.5000"},
+                {Field::Y3, "1.00005", kPointLocale, "1.0001"},
+                {Field::X1, "12,5", kPointLocale, "12,5"},
+                {Field::I2, "1,000", kPointLocale, "1,000"},
+                {Field::K2, "1.00000", kPointLocale, "1.000000"},
+                {Field::X2, "-0.00001", kPointLocale, "0.0000"},
+                {Field::X1, "1.0000", kPointLocale, "1.0000"},
+                {Field::X1, "", kPointLocale, ""},
+                {Field::X1, "-", kPointLocale, "-"},
+                {Field::J1, "1-2", kPointLocale, "1-2"},
+                {Field::X1, "--1..2", kPointLocale, "--1..2"},
+                {Field::X1, "1.2.3", kPointLocale, "1.2.3"},
+                {Field::ProbeDiameter, "6.35", kPointLocale, "6.35"},
+                {Field::ProbeDiameter, "6", kPointLocale, "6"},
+                {Field::X1, "1", kCommaLocale, "1,0000"},
+                {Field::X1, "1,5", kCommaLocale, "1,5000"},
+                {Field::X1, "12.5", kCommaLocale, "12.5"},
+                {Field::I3, "-0,57735026918962573", kCommaLocale, "-0,577350"},
+                {Field::X1, "1,2,3", kCommaLocale, "1,2,3"},
+                {Field::ProbeDiameter, "6,35", kCommaLocale, "6,35"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(ControlName(row.field) + " \"" + row.text + "\"");
+        testing_support::RecordingDialogs dialogs;
+        FormModel form(dialogs);
+        form.SetText(row.field, row.text);
+        form.DisableWriteCommands(false);
+        form.LeaveField(row.field, FocusLoss::MovedOn, row.locale);
+        EXPECT_EQ(form.Text(row.field), row.expected);
+        // A rewrite is a change and closes the gate; an unchanged text leaves it open.
+        EXPECT_EQ(form.WriteGateOpen(), std::string(row.text) == row.expected);
+        EXPECT_EQ(dialogs.beeps, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    PointLocale, LeavingAFieldRewritesItsNumber,
-    testing::Values(LeaveCase{Field::X1, "1", kPointLocale, "1.0000"},
-                    LeaveCase{Field::I1, "0.70710678", kPointLocale, "0.707107"},
-                    LeaveCase{Field::Z1, "-2.5", kPointLocale, "-2.5000"},
-                    LeaveCase{Field::Y3, "1.00005", kPointLocale, "1.0001"},
-                    // A digit-group separator is a slip of the decimal one: left as typed.
-                    LeaveCase{Field::X1, "12,5", kPointLocale, "12,5"},
-                    LeaveCase{Field::I2, "1,000", kPointLocale, "1,000"},
-                    // A checked direction gains a sixth decimal, which closes the gate.
-                    LeaveCase{Field::K2, "1.00000", kPointLocale, "1.000000"},
-                    LeaveCase{Field::X2, "-0.00001", kPointLocale, "0.0000"},
-                    LeaveCase{Field::X1, "1.0000", kPointLocale, "1.0000"},
-                    LeaveCase{Field::X1, "", kPointLocale, ""},
-                    LeaveCase{Field::X1, "-", kPointLocale, "-"},
-                    LeaveCase{Field::J1, "1-2", kPointLocale, "1-2"},
-                    LeaveCase{Field::X1, "--1..2", kPointLocale, "--1..2"},
-                    LeaveCase{Field::X1, "1.2.3", kPointLocale, "1.2.3"},
-                    // Never rewritten.
-                    LeaveCase{Field::ProbeDiameter, "6.35", kPointLocale, "6.35"},
-                    LeaveCase{Field::ProbeDiameter, "6", kPointLocale, "6"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    CommaLocale, LeavingAFieldRewritesItsNumber,
-    testing::Values(LeaveCase{Field::X1, "1", kCommaLocale, "1,0000"},
-                    LeaveCase{Field::X1, "1,5", kCommaLocale, "1,5000"},
-                    LeaveCase{Field::X1, "12.5", kCommaLocale, "12.5"},
-                    LeaveCase{Field::I3, "-0,57735026918962573", kCommaLocale, "-0,577350"},
-                    LeaveCase{Field::X1, "1,2,3", kCommaLocale, "1,2,3"},
-                    LeaveCase{Field::ProbeDiameter, "6,35", kCommaLocale, "6,35"}));
 
 // A field left because another window took the focus, or because New moved it to the part
 // name, keeps its text: the operator did not move on.

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_dialogs.h"
 #include "strings/drawing_string_ids.h"
+#include "support/form_typing.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -25,11 +26,7 @@ TEST(FormSketch, SeatTextsAreTakenSeatBySeatInFieldOrder) {
 TEST(FormSketch, NumbersAreReadInTheUsersLocaleAsCheckPatternReadsThem) {
     testing_support::RecordingDialogs dialogs;
     FormModel form(dialogs);
-    const char* seats[18] = {"0", "0", "0", "0",  "0",  "1", "100,5", "0", "0",
-                             "0", "0", "1", "30", "80", "0", "0",     "0", "1"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        form.SetText(SeatFields()[i], seats[i]);
-    }
+    testing_support::TypePart(form, "0 0 0 0 0 1  100,5 0 0 0 0 1  30 80 0 0 0 1");
     EXPECT_DOUBLE_EQ(SketchForm(form, NumberLocale{",", "."}).sideLengths[0], 100.5);
     // Where "," groups digits, "100,5" is no number (not 1005), and "100.5" where "." does.
     EXPECT_EQ(SketchForm(form, NumberLocale{".", ","}).hint, kSketchHintTypeSeats);
@@ -68,27 +65,11 @@ TEST(FormSketch, TextsAreInTheUsersLanguageAndNumberFormat) {
         const char* hint;
         std::array<const char*, 3> lengths;
     } cases[] = {
-        {"failing",
-         failing,
-         Language::English,
-         {".", ","},
-         kMustBeRightHand,
-         "",
-         {"118.160 mm", "2.001 mm", "1234.500 mm"}},
-        {"passing in German",
-         passing,
-         Language::German,
-         {",", "."},
-         kSketchSeatsPass,
-         "",
-         {"118,160 mm", "2,001 mm", "1234,500 mm"}},
-        {"hinted",
-         hinted,
-         Language::German,
-         {",", "."},
-         kVectorTwoNotAVector,
-         "Eine Punktrichtung ist null.",
-         {"0,000 mm", "0,000 mm", "0,000 mm"}},
+        // clang-format off
+        {"failing", failing, Language::English, {".", ","}, kMustBeRightHand, "", {"118.160 mm", "2.001 mm", "1234.500 mm"}},
+        {"passing in German", passing, Language::German, {",", "."}, kSketchSeatsPass, "", {"118,160 mm", "2,001 mm", "1234,500 mm"}},
+        {"hinted", hinted, Language::German, {",", "."}, kVectorTwoNotAVector, "Eine Punktrichtung ist null.", {"0,000 mm", "0,000 mm", "0,000 mm"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const SketchTexts texts = SketchTextsOf(c.sketch, c.language, c.locale);

@@ -12,8 +12,9 @@
 #include "form/main_window_commands.h"
 #include "form/placeholders.h"
 #include "form/viewer_file.h"
-#include "support/recording_dialogs.h"
 #include "storage/grid_file_io.h"
+#include "support/form_typing.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -99,17 +100,9 @@ class WritesTest : public testing::Test {
 
     // "Bracket" or "Flange": two parts whose lengths match none of the other's.
     void Enter(const std::string& name) {
-        const std::vector<const char*> seats =
-            name == "Bracket"
-                ? std::vector<const char*>{"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
-                                           "0", "0", "1", "30", "80", "0", "0",   "0", "1"}
-                : std::vector<const char*>{"0", "0", "0", "0",  "0",  "1", "60", "0", "0",
-                                           "0", "0", "1", "10", "50", "0", "0",  "0", "1"};
-        form.SetText(Field::PartName, name);
-        form.SetText(Field::ProbeDiameter, "6");
-        for (std::size_t i = 0; i < seats.size(); ++i) {
-            form.SetText(SeatFields()[i], seats[i]);
-        }
+        testing_support::TypePart(
+            form, name == "Bracket" ? testing_support::kPassingSeats : testing_support::kOtherSeats,
+            "6", name.c_str());
         commands.CheckPattern();
         ASSERT_TRUE(form.WriteGateOpen());
     }
@@ -189,6 +182,18 @@ TEST_F(WritesTest, WriteIntoTheFileTheViewerShowsShowsItAgain) {
     commands.AddToGridFile();
     EXPECT_EQ(view.shown.substr(0, 9), "$$\r\n2 3 1");
     EXPECT_NE(view.shown.find("Part Flange"), std::string::npos);
+}
+
+TEST_F(WritesTest, WriteAfterTheViewerWasClosedDoesNotShowTheFileAgain) {
+    Enter("Bracket");
+    commands.MakeGridFile();
+    commands.OpenInstalledFile();
+    commands.FileClose();
+    commands.FileNew();
+    Enter("Flange");
+    dialogs.answers = {Answer::Yes};
+    commands.AddToGridFile();
+    EXPECT_EQ(view.shown, "");
 }
 
 TEST(ViewerFile, FileIsDecodedFromTheAnsiCodePageAndAMissingOneSaysWhy) {

@@ -10,8 +10,8 @@
 #include "form/form_model.h"
 #include "form/write_commands.h"
 #include "model/grid_file.h"
-#include "support/recording_dialogs.h"
 #include "storage/storage_test_support.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek::testing_support {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <ostream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "spread_parts.h"
 #include "storage/grid_file_io.h"
@@ -27,40 +27,8 @@ std::string Title(int id) {
     return LookupString(id, Language::English);
 }
 
-struct FaultCase {
-    const char* fault;
-    bool add;
-    // Stages the fault in the bench; may move the bench's path.
-    std::function<void(WriteCommandBench&)> stage;
-    WriteCommandOutcome outcome;
-    int titleId;
-};
-
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << c.fault;
-}
-
 // The lock held by another writer for as long as the command runs.
 std::unique_ptr<GridFileLock> heldLock;
-
-class WriteCommandFault : public testing::TestWithParam<FaultCase> {
-  protected:
-    void TearDown() override { heldLock.reset(); }
-};
-
-TEST_P(WriteCommandFault, LeavesEveryFileAsItWasAndSaysWhy) {
-    const FaultCase& c = GetParam();
-    WriteCommandBench bench;
-    bench.InstallGridFile();
-    c.stage(bench);
-    const auto before = FolderSnapshot(bench.folder.path());
-
-    EXPECT_EQ(bench.Run(c.add), c.outcome);
-
-    EXPECT_EQ(FolderSnapshot(bench.folder.path()), before);
-    EXPECT_EQ(bench.Titles(), std::vector<std::string>{Title(c.titleId)});
-    EXPECT_TRUE(bench.form.WriteGateOpen());
-}
 
 void HoldTheLock(WriteCommandBench& bench) {
     heldLock = std::make_unique<GridFileLock>(bench.path, std::chrono::milliseconds(0));
@@ -77,21 +45,39 @@ void PointIntoAMissingFolder(WriteCommandBench& bench) {
     bench.context.gridFilePath = bench.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WriteCommandFault,
-    testing::Values(FaultCase{"MakeWhileAnotherWriterHoldsTheFile", false, HoldTheLock,
-                              WriteCommandOutcome::Busy, kGridFileBusyTitle},
-                    FaultCase{"AddWhileAnotherWriterHoldsTheFile", true, HoldTheLock,
-                              WriteCommandOutcome::Busy, kGridFileBusyTitle},
-                    FaultCase{"MakeOverAFolderOfTheFilesName", false, PutAFolderInThePlace,
-                              WriteCommandOutcome::WriteFailed, kCannotWriteGridFileTitle},
-                    FaultCase{"AddToAFolderOfTheFilesName", true, PutAFolderInThePlace,
-                              WriteCommandOutcome::NoInstalledFile, kInsufficientDataTitle},
-                    FaultCase{"MakeInAFolderThatDoesNotExist", false, PointIntoAMissingFolder,
-                              WriteCommandOutcome::WriteFailed, kCannotWriteGridFileTitle},
-                    FaultCase{"AddInAFolderThatDoesNotExist", true, PointIntoAMissingFolder,
-                              WriteCommandOutcome::NoInstalledFile, kInsufficientDataTitle}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.fault); });
+TEST(WriteCommandFault, LeavesEveryFileAsItWasAndSaysWhy) {
+    using Stage = void (*)(WriteCommandBench&);  // stages the fault; may move the bench's path
+    const struct {
+        const char* fault;
+        bool add;
+        Stage stage;
+        WriteCommandOutcome outcome;
+        int titleId;
+    } rows[] = {
+        // clang-format off
+        {"Make while another writer holds the file", false, HoldTheLock, WriteCommandOutcome::Busy, kGridFileBusyTitle},
+        {"Add while another writer holds the file", true, HoldTheLock, WriteCommandOutcome::Busy, kGridFileBusyTitle},
+        {"Make over a folder of the file's name", false, PutAFolderInThePlace, WriteCommandOutcome::WriteFailed, kCannotWriteGridFileTitle},
+        {"Add to a folder of the file's name", true, PutAFolderInThePlace, WriteCommandOutcome::NoInstalledFile, kInsufficientDataTitle},
+        {"Make in a folder that does not exist", false, PointIntoAMissingFolder, WriteCommandOutcome::WriteFailed, kCannotWriteGridFileTitle},
+        {"Add in a folder that does not exist", true, PointIntoAMissingFolder, WriteCommandOutcome::NoInstalledFile, kInsufficientDataTitle},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fault);
+        WriteCommandBench bench;
+        bench.InstallGridFile();
+        row.stage(bench);
+        const auto before = FolderSnapshot(bench.folder.path());
+
+        EXPECT_EQ(bench.Run(row.add), row.outcome);
+
+        EXPECT_EQ(FolderSnapshot(bench.folder.path()), before);
+        EXPECT_EQ(bench.Titles(), std::vector<std::string>{Title(row.titleId)});
+        EXPECT_TRUE(bench.form.WriteGateOpen());
+        heldLock.reset();
+    }
+}
 
 class WriteCommandSafety : public testing::Test {
   protected:

@@ -12,21 +12,18 @@
 #include <vector>
 
 #include "form/check_pattern.h"
-#include "support/recording_dialogs.h"
 #include "storage/grid_file_io.h"
 #include "storage/grid_file_lock.h"
 #include "storage/host_library.h"
 #include "storage/storage_test_support.h"
+#include "support/form_typing.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
 
-// Seats that pass Check Pattern: the three lengths 100, 106.3 and 85.4 mm.
-constexpr std::array<const char*, 18> kSeats = {"0", "0", "0", "0",  "0",  "1", "100", "0", "0",
-                                                "0", "0", "1", "30", "80", "0", "0",   "0", "1"};
-// Seats whose lengths (60, 70.7 and 51 mm) match none of the above.
-constexpr std::array<const char*, 18> kOtherSeats = {
-    "0", "0", "0", "0", "0", "1", "60", "0", "0", "0", "0", "1", "10", "50", "0", "0", "0", "1"};
+using testing_support::kOtherSeats;
+constexpr const char* kSeats = testing_support::kPassingSeats;
 
 class WriteCommandsTest : public testing::Test {
   protected:
@@ -44,12 +41,8 @@ class WriteCommandsTest : public testing::Test {
     }
 
     // Types a part and checks it, as the operator does before Make or Add.
-    void Enter(const std::array<const char*, 18>& seats, const char* probe, const char* name) {
-        form.SetText(Field::PartName, name);
-        form.SetText(Field::ProbeDiameter, probe);
-        for (std::size_t i = 0; i < seats.size(); ++i) {
-            form.SetText(SeatFields()[i], seats[i]);
-        }
+    void Enter(const char* seats, const char* probe, const char* name) {
+        testing_support::TypePart(form, seats, probe, name);
         ASSERT_EQ(CheckPattern(form, context), CheckOutcome::Passed);
         dialogs.messages.clear();
     }
@@ -66,8 +59,7 @@ class WriteCommandsTest : public testing::Test {
     }
 
     // Makes a file of one part through the command itself, answering Yes if asked.
-    void MakeOnePart(const std::array<const char*, 18>& seats, const char* probe,
-                     const char* name) {
+    void MakeOnePart(const char* seats, const char* probe, const char* name) {
         Enter(seats, probe, name);
         dialogs.answers = {Answer::Yes};
         ASSERT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
@@ -120,13 +112,13 @@ TEST_F(WriteCommandsTest, ReplaceQuestionIsAskedInTheOperatorsLanguage) {
     context.language = Language::German;
     dialogs.answers = {Answer::Yes};
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const Message& asked = dialogs.messages[0];
-    EXPECT_EQ(asked.prompt, LookupString(1066, Language::German));
-    EXPECT_EQ(asked.title, LookupString(1067, Language::German));
-    EXPECT_EQ(asked.buttons, Buttons::YesNo);
-    EXPECT_EQ(asked.icon, Icon::None);
-    EXPECT_EQ(asked.defaultButton, Answer::Yes);
+    const Message asked{LookupString(kReplaceInstalledGridFile, Language::German),
+                        LookupString(kFileExistsTitle, Language::German),
+                        Buttons::YesNo,
+                        Icon::None,
+                        Answer::Yes,
+                        kReplaceInstalledGridFile};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{asked});
     EXPECT_EQ(MakeGridFileObj(context.gridFilePath)->Parts.Item(1).sName, "new");
 }
 
@@ -157,9 +149,7 @@ TEST_F(WriteCommandsTest, MakeOverAFileAnsweredYesLeavesOnlyTheNewPart) {
 }
 
 TEST_F(WriteCommandsTest, MakeStoresTheFiveDecimalDirectionsCheckPatternWrote) {
-    Enter({"0", "0", "0", "1", "1", "0", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-           "1"},
-          "6", "tilted");
+    Enter("0 0 0 1 1 0  100 0 0 0 0 1  30 80 0 0 0 1", "6", "tilted");
     ASSERT_EQ(form.Text(Field::I1), "0.70711");
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
     EXPECT_NE(Installed().find("\t0.7071100\t0.7071100\t0.0000000"), std::string::npos);
@@ -200,13 +190,15 @@ TEST_F(WriteCommandsTest, AddRefusesAnotherProbeDiameterShowingTheFilesOne) {
     const std::string before = Installed();
     Enter(kSeats, "6.3501", "new");
     EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::ProbeDiameterDiffers);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "The Probe Diameter in the Zarvek File is Different than the one Entered. \t\r\n"
-              "The Probe Diameter for the New Part Needs to be:6.350000");
-    EXPECT_EQ(dialogs.messages[0].title, "Different Probe Diameters!");
-    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
-    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
+    const Message refusal{
+        "The Probe Diameter in the Zarvek File is Different than the one Entered. \t\r\n"
+        "The Probe Diameter for the New Part Needs to be:6.350000",
+        "Different Probe Diameters!",
+        Buttons::Ok,
+        Icon::Critical,
+        Answer::Ok,
+        kProbeDiameterDiffers};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{refusal});
     EXPECT_FALSE(form.WriteGateOpen());
     EXPECT_EQ(Installed(), before);
 }
@@ -215,11 +207,13 @@ TEST_F(WriteCommandsTest, AddRightAfterMakeRefusesTheRedundantLengths) {
     MakeOnePart(kSeats, "3", "first");
     const std::string before = Installed();
     EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::LengthsRepeat);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "More Than Two of the Lengths Match Lengths Already in the GridFile");
-    EXPECT_EQ(dialogs.messages[0].title, "Redundant Lengths!");
-    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
+    const Message refusal{"More Than Two of the Lengths Match Lengths Already in the GridFile",
+                          "Redundant Lengths!",
+                          Buttons::Ok,
+                          Icon::Critical,
+                          Answer::Ok,
+                          kTooManyLengthsMatch};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{refusal});
     EXPECT_FALSE(form.WriteGateOpen());
     EXPECT_EQ(Installed(), before);
 }
@@ -260,46 +254,36 @@ TEST_F(WriteCommandsTest, NameTheFileCannotHoldIsRefusedBeforeTheQuestionNamingI
 TEST_F(WriteCommandsTest, AddWithoutAnInstalledFileSaysSo) {
     Enter(kSeats, "6", "new");
     EXPECT_EQ(AddToGridFile(form, context), WriteCommandOutcome::NoInstalledFile);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt, "No Zarvek File Exists!  Make a Zarvek File First!");
-    EXPECT_EQ(dialogs.messages[0].title, "Insufficient Data!");
+    const Message refusal{"No Zarvek File Exists!  Make a Zarvek File First!",
+                          "Insufficient Data!",
+                          Buttons::Ok,
+                          Icon::Critical,
+                          Answer::Ok,
+                          kNoGridFileExists};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{refusal});
     EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
 }
 
-struct BadFileCase {
-    const char* name;
-    const char* bytes;
-    WriteCommandOutcome outcome;
-    const char* title;
-};
-
-void PrintTo(const BadFileCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(WriteCommandsTest, AddReportsAnInstalledFileItCannotUseWithOneMessageAndWritesNothing) {
+    const struct {
+        const char* bytes;
+        WriteCommandOutcome outcome;
+        const char* title;
+    } rows[] = {{"Hello\r\nworld", WriteCommandOutcome::NotAGridFile, "Not a Zarvek File"},
+                {"", WriteCommandOutcome::ReadFailed, "Cannot Read Zarvek File"},
+                {"$$\r\nx 3 y z 4\r\nPart A\r\n\t1\t2\t3\t0\t0\t1", WriteCommandOutcome::ReadFailed,
+                 "Cannot Read Zarvek File"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes);
+        Install(row.bytes);
+        Enter(kSeats, "6", "new");
+        EXPECT_EQ(AddToGridFile(form, context), row.outcome);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].title, row.title);
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
+        EXPECT_EQ(Installed(), row.bytes);
+    }
 }
-
-class AddReportsAnInstalledFileItCannotUse : public WriteCommandsTest,
-                                             public testing::WithParamInterface<BadFileCase> {};
-
-TEST_P(AddReportsAnInstalledFileItCannotUse, WithOneMessageAndWritesNothing) {
-    const BadFileCase& c = GetParam();
-    Install(c.bytes);
-    Enter(kSeats, "6", "new");
-    EXPECT_EQ(AddToGridFile(form, context), c.outcome);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, c.title);
-    EXPECT_EQ(dialogs.messages[0].icon, Icon::Critical);
-    EXPECT_EQ(Installed(), c.bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, AddReportsAnInstalledFileItCannotUse,
-    testing::Values(
-        BadFileCase{"NoDollarInLineOne", "Hello\r\nworld", WriteCommandOutcome::NotAGridFile,
-                    "Not a Zarvek File"},
-        BadFileCase{"Empty", "", WriteCommandOutcome::ReadFailed, "Cannot Read Zarvek File"},
-        BadFileCase{"HeaderWithoutNumbers", "$$\r\nx 3 y z 4\r\nPart A\r\n\t1\t2\t3\t0\t0\t1",
-                    WriteCommandOutcome::ReadFailed, "Cannot Read Zarvek File"}),
-    [](const testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 
 TEST_F(WriteCommandsTest, NotAGridFileMessageNamesTheFile) {
     Install("no marker");
@@ -319,54 +303,41 @@ TEST_F(WriteCommandsTest, WriteFailureIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(form.WriteGateOpen());
 }
 
-struct ProbeCase {
-    const char* typed;
-    NumberLocale locale;
-    const char* prompt;
-};
-
-void PrintTo(const ProbeCase& c, std::ostream* os) {
-    *os << '"' << c.typed << "\" in \"" << c.locale.decimalSeparator << "\" locale";
-}
-
 // The probe diameter is never rewritten on screen, so a text the conversion would misread must
 // not reach the file.
-class ProbeDiameterThatWouldBeMisreadIsRefused : public WriteCommandsTest,
-                                                 public testing::WithParamInterface<ProbeCase> {};
-
-TEST_P(ProbeDiameterThatWouldBeMisreadIsRefused, BeforeAnythingIsWritten) {
-    const ProbeCase& c = GetParam();
-    context.locale = c.locale;
-    Enter(kSeats, "6", "new");
-    form.SetText(Field::ProbeDiameter, c.typed);
-    EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::InvalidEntry);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt, c.prompt);
-    EXPECT_EQ(dialogs.messages[0].title, "Invalid Number");
-    EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
-    EXPECT_FALSE(form.WriteGateOpen());
+TEST_F(WriteCommandsTest, ProbeDiameterThatWouldBeMisreadIsRefusedBeforeAnythingIsWritten) {
+    const struct {
+        const char* typed;
+        NumberLocale locale;
+        const char* prompt;
+    } rows[] = {
+        {"6.35", NumberLocale{",", "."},
+         "The probe diameter \"6.35\" contains the digit-group separator \".\", which would change "
+         "its value without notice.\r\nEnter the diameter without it, with \",\" as the decimal "
+         "separator."},
+        {"6,35", NumberLocale{".", ","},
+         "The probe diameter \"6,35\" contains the digit-group separator \",\", which would change "
+         "its value without notice.\r\nEnter the diameter without it, with \".\" as the decimal "
+         "separator."},
+        {"-", NumberLocale{".", ","},
+         "The entry for Probe Diameter is not a number:\r\n\"-\"\r\nCorrect it and try again."}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        context.locale = row.locale;
+        Enter(kSeats, "6", "new");
+        form.SetText(Field::ProbeDiameter, row.typed);
+        EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::InvalidEntry);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].prompt, row.prompt);
+        EXPECT_EQ(dialogs.messages[0].title, "Invalid Number");
+        EXPECT_FALSE(std::filesystem::exists(context.gridFilePath));
+        EXPECT_FALSE(form.WriteGateOpen());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ProbeDiameterThatWouldBeMisreadIsRefused,
-    testing::Values(
-        ProbeCase{"6.35", NumberLocale{",", "."},
-                  "The probe diameter \"6.35\" contains the digit-group separator \".\", which "
-                  "would change its value without notice.\r\nEnter the diameter without it, with "
-                  "\",\" as the decimal separator."},
-        ProbeCase{"6,35", NumberLocale{".", ","},
-                  "The probe diameter \"6,35\" contains the digit-group separator \",\", which "
-                  "would change its value without notice.\r\nEnter the diameter without it, with "
-                  "\".\" as the decimal separator."},
-        ProbeCase{"-", NumberLocale{".", ","},
-                  "The entry for Probe Diameter is not a number:\r\n\"-\"\r\nCorrect it and try "
-                  "again."}));
 
 TEST_F(WriteCommandsTest, CommaLocaleDiameterIsReadWithTheComma) {
     context.locale = NumberLocale{",", "."};
-    Enter({"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-           "1"},
-          "6,35", "comma");
+    Enter(kSeats, "6,35", "comma");
     EXPECT_EQ(MakeGridFile(form, context), WriteCommandOutcome::Written);
     const std::optional<GridFile> written = MakeGridFileObj(context.gridFilePath);
     ASSERT_TRUE(written);
@@ -408,11 +379,7 @@ TEST_P(RefusalNamesTheFieldToCorrect, AndNothingIsWritten) {
     const std::string before = Installed();
     context.locale = c.locale;
     context.language = c.language;
-    form.SetText(Field::PartName, "new");
-    form.SetText(Field::ProbeDiameter, "6");
-    for (std::size_t i = 0; i < kSeats.size(); ++i) {
-        form.SetText(SeatFields()[i], kSeats[i]);
-    }
+    testing_support::TypePart(form, kSeats, "6", "new");
     form.SetText(c.field, c.typed);
     form.DisableWriteCommands(false);
     FocusRequests focus;

@@ -30,12 +30,9 @@ TEST(SeatVector, CoincidentSeatsShowTheFixedEnglishBoxOnceAndGiveZero) {
     EXPECT_EQ(SeatVector({0, 0, 0}, {10, 0, 0}, dialogs), (Vector{1, 0, 0}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(SeatVector({1, 2, 3}, {1, 2, 3}, dialogs), (Vector{0, 0, 0}));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const Message& box = dialogs.messages[0];
-    EXPECT_EQ(box.prompt, "Could Not Make Vector From P1 - P2");
-    EXPECT_EQ(box.title, "MakeVectorFailed");
-    EXPECT_EQ(box.icon, Icon::Exclamation);
-    EXPECT_EQ(box.buttons, Buttons::Ok);
+    const Message box{"Could Not Make Vector From P1 - P2", "MakeVectorFailed", Buttons::Ok,
+                      Icon::Exclamation, Answer::Ok};
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{box});
 }
 
 TEST(CheckLengths, TestsThePairsInOrderAndFailsAtExactlyTheTolerance) {

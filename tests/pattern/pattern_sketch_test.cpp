@@ -7,8 +7,8 @@
 #include <string>
 
 #include "form/check_pattern.h"
-#include "support/recording_dialogs.h"
 #include "strings/string_table.h"
+#include "support/recording_dialogs.h"
 
 namespace zarvek {
 namespace {
@@ -73,80 +73,32 @@ double SignedArea(const PatternSketch& sketch) {
 
 TEST(PatternSketch, VerdictsAgreeWithCheckPatternOnATableOfPatterns) {
     const double huge = 1e308;  // side 1-2 overflows: nothing to draw
+    const std::nullopt_t none = std::nullopt;
     const struct {
         const char* what;
         std::array<std::array<double, 6>, 3> seats;
         std::optional<StringId> firstFailure;
         std::optional<int> hint;
     } cases[] = {
-        {"passing pattern",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}},
-         std::nullopt,
-         std::nullopt},
-        {"lengths 1-2 and 2-3 alike",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {50, 86.6025, 0, 0, 0, 1}}},
-         kLengths12And23,
-         std::nullopt},
-        {"lengths 1-2 and 3-1 alike",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {0, 101, 0, 0, 0, 1}}},
-         kLengths12And13,
-         std::nullopt},
-        {"lengths 2-3 and 3-1 alike",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {50, 120, 0, 0, 0, 1}}},
-         kLengths13And23,
-         std::nullopt},
-        {"clockwise seen along the directions",
-         {{{0, 0, 0, 0, 0, -1}, {100, 0, 0, 0, 0, -1}, {30, 80, 0, 0, 0, -1}}},
-         kMustBeRightHand,
-         std::nullopt},
-        {"looks counter-clockwise but the cross-product rule fails it",
-         {{{0, 0, 0, -0.9, 0, 0.1}, {100, 0, 0, -0.9, 0, 0.1}, {30, 80, 0, -0.9, 0, 0.1}}},
-         kMustBeRightHand,
-         std::nullopt},
-        {"seat 3 too close",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {0, 50, 0, 0, 0, 1}}},
-         kSpreadPoint3,
-         std::nullopt},
-        {"seat 1 too close",
-         {{{45, 20, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}, {100, -10, 0, 0, 0, 1}}},
-         kSpreadPoint1,
-         std::nullopt},
-        {"seat 2 too close",
-         {{{0, 0, 0, 0, 0, 1}, {45, -20, 0, 0, 0, 1}, {100, 10, 0, 0, 0, 1}}},
-         kSpreadPoint2,
-         std::nullopt},
-        {"second direction zero",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 0}, {30, 80, 0, 0, 0, 1}}},
-         kVectorTwoNotAVector,
-         kSketchHintZeroDirection},
-        {"coincident seats",
-         {{{0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}},
-         kLengths13And23,
-         kSketchHintCoincidentSeats},
-        {"all three seats at one place",
-         {{{5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}}},
-         kLengths12And23,
-         kSketchHintCoincidentSeats},
-        {"every direction zero: seat one is named",
-         {{{0, 0, 0, 0, 0, 0}, {100, 0, 0, 0, 0, 0}, {30, 80, 0, 0, 0, 0}}},
-         kVectorOneNotAVector,
-         kSketchHintZeroDirection},
-        {"third direction zero",
-         {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 0}}},
-         kVectorThreeNotAVector,
-         kSketchHintZeroDirection},
-        {"seats in a line along the view pass the turn by the cross-product rule",
-         {{{0, 0, 0, 0, 0, 1}, {0, 0, 10, 0, 0, 1}, {0, 0, 30, 0, 0, 1}}},
-         kSpreadPoint3,
-         std::nullopt},
-        {"seats in a line across the view fail the turn",
-         {{{0, 0, 0, 0, 0, 1}, {10, 0, 0, 0, 0, 1}, {30, 0, 0, 0, 0, 1}}},
-         kMustBeRightHand,
-         std::nullopt},
-        {"seats too far apart to draw",
-         {{{-huge, 0, 0, 0, 0, 1}, {huge, 0, 0, 0, 0, 1}, {0, huge, 0, 0, 0, 1}}},
-         kLengths13And23,
-         kSketchHintTooLarge},
+        // clang-format off
+        {"passing pattern", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}}, none, none},
+        {"lengths 1-2 and 2-3 alike", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {50, 86.6025, 0, 0, 0, 1}}}, kLengths12And23, none},
+        {"lengths 1-2 and 3-1 alike", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {0, 101, 0, 0, 0, 1}}}, kLengths12And13, none},
+        {"lengths 2-3 and 3-1 alike", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {50, 120, 0, 0, 0, 1}}}, kLengths13And23, none},
+        {"clockwise seen along the directions", {{{0, 0, 0, 0, 0, -1}, {100, 0, 0, 0, 0, -1}, {30, 80, 0, 0, 0, -1}}}, kMustBeRightHand, none},
+        {"looks counter-clockwise but the cross-product rule fails it", {{{0, 0, 0, -0.9, 0, 0.1}, {100, 0, 0, -0.9, 0, 0.1}, {30, 80, 0, -0.9, 0, 0.1}}}, kMustBeRightHand, none},
+        {"seat 3 too close", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {0, 50, 0, 0, 0, 1}}}, kSpreadPoint3, none},
+        {"seat 1 too close", {{{45, 20, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}, {100, -10, 0, 0, 0, 1}}}, kSpreadPoint1, none},
+        {"seat 2 too close", {{{0, 0, 0, 0, 0, 1}, {45, -20, 0, 0, 0, 1}, {100, 10, 0, 0, 0, 1}}}, kSpreadPoint2, none},
+        {"second direction zero", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 0}, {30, 80, 0, 0, 0, 1}}}, kVectorTwoNotAVector, kSketchHintZeroDirection},
+        {"coincident seats", {{{0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}}, kLengths13And23, kSketchHintCoincidentSeats},
+        {"all three seats at one place", {{{5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}, {5, 5, 5, 0, 0, 1}}}, kLengths12And23, kSketchHintCoincidentSeats},
+        {"every direction zero: seat one is named", {{{0, 0, 0, 0, 0, 0}, {100, 0, 0, 0, 0, 0}, {30, 80, 0, 0, 0, 0}}}, kVectorOneNotAVector, kSketchHintZeroDirection},
+        {"third direction zero", {{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 0}}}, kVectorThreeNotAVector, kSketchHintZeroDirection},
+        {"seats in a line along the view pass the turn by the cross-product rule", {{{0, 0, 0, 0, 0, 1}, {0, 0, 10, 0, 0, 1}, {0, 0, 30, 0, 0, 1}}}, kSpreadPoint3, none},
+        {"seats in a line across the view fail the turn", {{{0, 0, 0, 0, 0, 1}, {10, 0, 0, 0, 0, 1}, {30, 0, 0, 0, 0, 1}}}, kMustBeRightHand, none},
+        {"seats too far apart to draw", {{{-huge, 0, 0, 0, 0, 1}, {huge, 0, 0, 0, 0, 1}, {0, huge, 0, 0, 0, 1}}}, kLengths13And23, kSketchHintTooLarge},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const SeatTexts texts = Texts(c.seats);
@@ -220,6 +172,33 @@ TEST(PatternSketch, RightHandPatternsTurnCounterClockwiseOnScreen) {
         Texts({{{0, 0, 0, 1, 1, 1}, {60, -60, 0, 1, 1, 1}, {40, 20, -60, 1, 1, 1}}}), kPoint);
     ASSERT_FALSE(tilted.hint.has_value());
     EXPECT_EQ(SignedArea(tilted) > 0, tilted.rightHand.value_or(false));
+}
+
+TEST(PatternSketch, SideLengthsAreOneTwoTwoThreeThreeOne) {
+    const PatternSketch sketch = SketchPattern(
+        Texts({{{0, 0, 0, 0, 0, 1}, {100, 0, 0, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}}), kPoint);
+    const std::array<double, 3> expected{100, std::hypot(70, 80), std::hypot(30, 80)};
+    for (std::size_t s = 0; s < 3; ++s) {
+        EXPECT_NEAR(sketch.sideLengths[s], expected[s], 1e-9) << s;
+    }
+}
+
+// The drawing's x axis follows seat 1 -> seat 2, or world x when that side runs along the view.
+TEST(PatternSketch, PlaneAxesFollowSideOneTwoOrWorldX) {
+    const struct {
+        std::array<std::array<double, 6>, 3> seats;
+        SketchPoint seat2, seat3;
+    } cases[] = {
+        {{{{0, 0, 0, 0, 0, 1}, {0, 100, 0, 0, 0, 1}, {-80, 30, 0, 0, 0, 1}}}, {100, 0}, {30, 80}},
+        {{{{0, 0, 0, 0, 0, 1}, {0, 0, 50, 0, 0, 1}, {30, 80, 0, 0, 0, 1}}}, {0, 0}, {30, 80}},
+    };
+    for (const auto& c : cases) {
+        const PatternSketch sketch = SketchPattern(Texts(c.seats), kPoint);
+        EXPECT_NEAR(sketch.seats[1].x, c.seat2.x, 1e-9);
+        EXPECT_NEAR(sketch.seats[1].y, c.seat2.y, 1e-9);
+        EXPECT_NEAR(sketch.seats[2].x, c.seat3.x, 1e-9);
+        EXPECT_NEAR(sketch.seats[2].y, c.seat3.y, 1e-9);
+    }
 }
 
 TEST(PatternSketch, TextsThatAreNotNumbersGiveAHintAndNoVerdict) {

@@ -6,10 +6,12 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "pattern/pattern_sketch.h"
+#include "pattern/sketch_plane.h"
 
 namespace zarvek {
 namespace {
@@ -307,12 +309,21 @@ TEST(SketchLayout, LabelsStandOutsideClearOfWhatTheyNameAndHoldTheirTextInItsWei
             const ScenePoint end = seats[(i + 1) % 3];
             EXPECT_NEAR(unit.x * (end.x - anchor.x) + unit.y * (end.y - anchor.y), 0, 1e-9)
                 << c.what;
+        } else {  // straight out from the middle of the triangle
+            EXPECT_NEAR(unit.x * (anchor.y - middle.y) - unit.y * (anchor.x - middle.x), 0, 1e-9)
+                << c.what;
         }
         // Along the way out, the box's near edge is `gap` from the anchor.
         const double halfAcross =
             0.5 * (std::fabs(unit.x) * label.box.width + std::fabs(unit.y) * label.box.height);
         EXPECT_NEAR(reach - halfAcross, c.gap, 1e-9) << c.what;
     }
+}
+
+// A drawing with no width (seats in an upright line) is scaled to the room's height.
+TEST(SketchLayout, UprightLineIsScaledByItsHeight) {
+    const PlaneToBox mapping = FitPoints({{0, 0}, {0, 10}}, {0, 0, 100, 50});
+    EXPECT_EQ(mapping.scale, 5);
 }
 
 TEST(SketchLayout, WhatFailsIsEmphasisedInTheWarningColour) {
@@ -337,15 +348,12 @@ TEST(SketchLayout, WhatFailsIsEmphasisedInTheWarningColour) {
         SceneColour turn;
         SceneColour verdict;
     } cases[] = {
+        // clang-format off
         {"passing", Passing(), {false, false, false}, -1, ink, kScenePass},
-        {"lengths 2-3 and 3-1 alike, turn not judged",
-         alike,
-         {false, true, true},
-         -1,
-         kPalette.frame,
-         warn},
+        {"lengths 2-3 and 3-1 alike, turn not judged", alike, {false, true, true}, -1, kPalette.frame, warn},
         {"seat 1 too close", close, {false, false, false}, 0, ink, warn},
         {"left-handed", leftHand, {false, false, false}, -1, warn, warn},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const SketchScene scene = LayOut(c.sketch);
@@ -462,6 +470,7 @@ TEST(SketchLayout, WhatHasNoTriangleShowsItsTextInTheMiddle) {
     hinted.firstFailure = kLengths12And23;
     const PatternSketch overflowing = Sketch({-1e308, 0}, {1e308, 0}, {0, 1e308});
     const PatternSketch underflowing = Sketch({0, 0}, {1e-320, 0}, {0, 2e-320});
+    const std::vector<ScenePart> tooLarge{ScenePart::Frame, ScenePart::Caption, ScenePart::Hint};
     const struct {
         const char* what;
         PatternSketch sketch;
@@ -469,14 +478,8 @@ TEST(SketchLayout, WhatHasNoTriangleShowsItsTextInTheMiddle) {
         std::string text;
     } cases[] = {
         {"a hint", hinted, {ScenePart::Frame, ScenePart::Hint}, "Hint"},
-        {"seats too far apart to scale",
-         overflowing,
-         {ScenePart::Frame, ScenePart::Caption, ScenePart::Hint},
-         "Too large"},
-        {"seats too close together to scale",
-         underflowing,
-         {ScenePart::Frame, ScenePart::Caption, ScenePart::Hint},
-         "Too large"},
+        {"seats too far apart to scale", overflowing, tooLarge, "Too large"},
+        {"seats too close together to scale", underflowing, tooLarge, "Too large"},
     };
     for (const auto& c : cases) {
         const SketchScene scene = LayOut(c.sketch);
@@ -537,37 +540,30 @@ bool AllFinite(const SceneItem& item) {
 TEST(SketchLayout, EveryEntryAtEverySizeGivesFiniteShapes) {
     const NumberLocale comma{",", "."};
     const std::string huge = "1" + std::string(308, '0');
-    const std::vector<std::vector<std::string>> entries = {
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "30", "1", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "100", "0", "0", "0", "0", "1", "50", "86", "0", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "0", "0", "10", "0", "0", "1", "0", "0", "30", "0", "0",
-         "1"},
-        {"0", "0", "0", "0", "0", "1", "10", "0", "0", "0", "0", "1", "30", "0", "0", "0", "0",
-         "1"},
-        {"-" + huge, "0", "0", "0", "0", "1", huge, "0", "0", "0", "0", "1", "0", huge, "0", "0",
-         "0", "1"},
-        {"0", "0", "0", "0", "0", "1", "1e5", "0", "0", "0", "0", "1", "-", "", "0", "0", "0", "1"},
-        {"0", "0", "0", "0", "0", "0", "100", "0", "0", "0", "0", "1", "30", "80", "0", "0", "0",
-         "1"},
-        {"0,000001", "0", "0", "1", "1", "1", "0", "0,000002", "0", "1", "1", "1", "0", "0",
-         "0,000004", "1", "1", "1"},
-    };
+    // Eighteen texts each, "''" for an empty one.
+    const std::vector<std::string> entries = {
+        "0 0 0 0 0 1  100 0 0 0 0 1  30 80 0 0 0 1",
+        "0 0 0 0 0 1  100 0 0 0 0 1  30 1 0 0 0 1",
+        "0 0 0 0 0 1  100 0 0 0 0 1  50 86 0 0 0 1",
+        "0 0 0 0 0 1  0 0 10 0 0 1  0 0 30 0 0 1",
+        "0 0 0 0 0 1  10 0 0 0 0 1  30 0 0 0 0 1",
+        "-" + huge + " 0 0 0 0 1  " + huge + " 0 0 0 0 1  0 " + huge + " 0 0 0 1",
+        "0 0 0 0 0 1  1e5 0 0 0 0 1  - '' 0 0 0 1",
+        "0 0 0 0 0 0  100 0 0 0 0 1  30 80 0 0 0 1",
+        "0,000001 0 0 1 1 1  0 0,000002 0 1 1 1  0 0 0,000004 1 1 1"};
     for (const SceneSize size :
          {SceneSize{380, 320}, SceneSize{60, 40}, SceneSize{1, 1}, SceneSize{2000, 90}}) {
         for (const auto& entry : entries) {
+            std::istringstream words(entry);
             SeatTexts texts;
             for (std::size_t i = 0; i < 18; ++i) {
-                texts[i / 6][i % 6] = entry[i];
+                words >> texts[i / 6][i % 6];
+                texts[i / 6][i % 6] = texts[i / 6][i % 6] == "''" ? "" : texts[i / 6][i % 6];
             }
             const SketchScene scene = LayOut(SketchPattern(texts, comma), size);
             for (const SceneItem& item : scene.items) {
-                EXPECT_TRUE(AllFinite(item))
-                    << entry[6] << " at " << size.width << "x" << size.height << ", part "
-                    << static_cast<int>(item.part);
+                EXPECT_TRUE(AllFinite(item)) << entry << " at " << size.width << "x" << size.height
+                                             << ", part " << static_cast<int>(item.part);
             }
         }
     }
