@@ -255,5 +255,10 @@ INSTANTIATE_TEST_SUITE_P(
                 {kCliSeatValueCount, {"--p1", "x", "1"}}}),
     [](const auto& info) { return std::string(info.param.fault); });
 
+// After "--" every word is a path, even one spelled like the flag.
+TEST(AsksForJson, JsonWordRightAfterDoubleDashIsAPath) {
+    EXPECT_FALSE(AsksForJson({"show", "--", "--json"}));
+}
+
 }  // namespace
 }  // namespace zarvek::cli

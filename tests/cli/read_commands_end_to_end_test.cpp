@@ -52,16 +52,6 @@ TEST_F(ReadCommands, ShowPrintsTheTextDecodedFromTheCodePage) {
               "\t20.000\t95.000\t5.125\t-0.5773500\t0.5773500\t0.5773500\n");
 }
 
-TEST_F(ReadCommands, ShowAndLintTakeTheFileAsAnOptionToo) {
-    WriteBytes(Grid(), TestData("worked_example.dat"));
-    const auto shown = Run({"show", "--file", Grid()});
-    EXPECT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(shown.out, Run({"show", Grid()}).out);
-    const auto linted = Run({"lint", "--file", Grid()});
-    EXPECT_EQ(linted.exitCode, 0) << linted.err;
-    EXPECT_EQ(linted.out.find("Grid file: " + Grid() + "\n"), 0u);
-}
-
 TEST_F(ReadCommands, ShowAndLintReadTheInstalledFileWithoutPath) {
     WriteBytes(InstalledGridFile(), TestData("worked_example.dat"));
     const auto shown = Run({"show"});
