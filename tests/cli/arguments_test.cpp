@@ -19,6 +19,11 @@ Words With(Words words, const Words& more) {
     return words;
 }
 
+// `command` with the three seats of kSeats, then `more`.
+Words Seated(const char* command, const Words& more) {
+    return With(With({command}, kSeats), more);
+}
+
 Invocation CheckOf(std::array<SeatTexts, 3> seats) {
     Invocation invocation;
     invocation.command = Command::Check;
@@ -93,20 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
                  {"check", "--p1=0,0,0,0,0,1", "--p2=100,0,0,0,0,1", "--p3", "30,80,0,0,0,1"},
                  CheckOf(kSeatTexts)},
         Accepted{"ValueBeginningWithMinusIsAValue",
-                 With(With({"make"}, kSeats), {"--name", "--yes", "--probe", "-6"}),
+                 Seated("make", {"--name", "--yes", "--probe", "-6"}),
                  Write(Command::Make, "-6", "--yes")},
-        Accepted{"HelpWordAsValueIsAValue",
-                 With(With({"add"}, kSeats), {"--name", "--help", "--probe", "6"}),
+        Accepted{"HelpWordAsValueIsAValue", Seated("add", {"--name", "--help", "--probe", "6"}),
                  Write(Command::Add, "6", "--help")},
         Accepted{"EmptyProbeAndNameAreLeftToTheBlankTest",
-                 With(With({"make"}, kSeats), {"--probe", "", "--name", ""}),
-                 Write(Command::Make, "", "")},
-        Accepted{"NameKeptExactly",
-                 With(With({"make"}, kSeats), {"--probe", "6", "--name", " A,\tB "}),
+                 Seated("make", {"--probe", "", "--name", ""}), Write(Command::Make, "", "")},
+        Accepted{"NameKeptExactly", Seated("make", {"--probe", "6", "--name", " A,\tB "}),
                  Write(Command::Make, "6", " A,\tB ")},
         Accepted{"EveryWriteOption",
-                 With(With({"add"}, kSeats), {"--probe", "6", "--name", "A", "--file", "x.dat",
-                                              "--yes", "--accept-spread"}),
+                 Seated("add", {"--probe", "6", "--name", "A", "--file", "x.dat", "--yes",
+                                "--accept-spread"}),
                  Write(Command::Add, "6", "A", "x.dat", true, true)},
         Accepted{
             "RemoveByNumber", {"remove", "--part", "32767", "--yes"}, Removal(32767, "", true)},
@@ -156,32 +158,24 @@ Words CheckWithFirstSeat(const std::string& seat) {
 
 const std::string kTooLarge = "1" + std::string(400, '0');
 
+// The first seat's value at `place` (axis `axis`) is no number.
+UsageError NotANumber(const char* place, const char* axis, const std::string& text) {
+    return {kCliSeatValueNotANumber, {"--p1", place, axis, text}};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCommandLines,
     testing::Values(
         Refused{"NoCommand", {}, {kCliNoCommand, {}}},
         Refused{"UnknownCommand", {"delete"}, {kCliUnknownCommand, {"delete"}}},
-        Refused{"Exponent",
-                CheckWithFirstSeat("1e3,0,0,0,0,1"),
-                {kCliSeatValueNotANumber, {"--p1", "1", "X", "1e3"}}},
-        Refused{"PlusSign",
-                CheckWithFirstSeat("0,+5,0,0,0,1"),
-                {kCliSeatValueNotANumber, {"--p1", "2", "Y", "+5"}}},
-        Refused{"Unit",
-                CheckWithFirstSeat("0,0,5mm,0,0,1"),
-                {kCliSeatValueNotANumber, {"--p1", "3", "Z", "5mm"}}},
-        Refused{"Blank",
-                CheckWithFirstSeat("0,0, 5,0,0,1"),
-                {kCliSeatValueNotANumber, {"--p1", "3", "Z", " 5"}}},
-        Refused{"TwoPoints",
-                CheckWithFirstSeat("0,0,0,1.2.3,0,1"),
-                {kCliSeatValueNotANumber, {"--p1", "4", "I", "1.2.3"}}},
-        Refused{"LoneMinus",
-                CheckWithFirstSeat("0,0,0,0,-,1"),
-                {kCliSeatValueNotANumber, {"--p1", "5", "J", "-"}}},
-        Refused{"TooLargeForADouble",
-                CheckWithFirstSeat("0,0,0,0,0," + kTooLarge),
-                {kCliSeatValueNotANumber, {"--p1", "6", "K", kTooLarge}}},
+        Refused{"Exponent", CheckWithFirstSeat("1e3,0,0,0,0,1"), NotANumber("1", "X", "1e3")},
+        Refused{"PlusSign", CheckWithFirstSeat("0,+5,0,0,0,1"), NotANumber("2", "Y", "+5")},
+        Refused{"Unit", CheckWithFirstSeat("0,0,5mm,0,0,1"), NotANumber("3", "Z", "5mm")},
+        Refused{"Blank", CheckWithFirstSeat("0,0, 5,0,0,1"), NotANumber("3", "Z", " 5")},
+        Refused{"TwoPoints", CheckWithFirstSeat("0,0,0,1.2.3,0,1"), NotANumber("4", "I", "1.2.3")},
+        Refused{"LoneMinus", CheckWithFirstSeat("0,0,0,0,-,1"), NotANumber("5", "J", "-")},
+        Refused{"TooLargeForADouble", CheckWithFirstSeat("0,0,0,0,0," + kTooLarge),
+                NotANumber("6", "K", kTooLarge)},
         Refused{"EmptyValueInsideTheSeat",
                 CheckWithFirstSeat("0,0,,0,0,1"),
                 {kCliSeatValueEmpty, {"--p1", "3", "Z"}}},
@@ -201,32 +195,24 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MissingThirdSeat",
                 {"check", "--p1", "1,0,0,0,0,1", "--p2", "0,1,0,0,0,1"},
                 {kCliMissingOption, {"--p3"}}},
-        Refused{"MissingProbe",
-                With(With({"make"}, kSeats), {"--name", "A"}),
-                {kCliMissingOption, {"--probe"}}},
-        Refused{"MissingName",
-                With(With({"add"}, kSeats), {"--probe", "6"}),
-                {kCliMissingOption, {"--name"}}},
+        Refused{"MissingProbe", Seated("make", {"--name", "A"}), {kCliMissingOption, {"--probe"}}},
+        Refused{"MissingName", Seated("add", {"--probe", "6"}), {kCliMissingOption, {"--name"}}},
         Refused{"ProbeWithComma",
-                With(With({"make"}, kSeats), {"--probe", "6,35", "--name", "A"}),
+                Seated("make", {"--probe", "6,35", "--name", "A"}),
                 {kCliProbeNotANumber, {"6,35"}}},
         Refused{"ProbeTooLargeForASingle",
-                With(With({"make"}, kSeats), {"--probe", "1" + std::string(40, '0')}),
+                Seated("make", {"--probe", "1" + std::string(40, '0')}),
                 {kCliProbeNotANumber, {"1" + std::string(40, '0')}}},
         Refused{"OptionWithoutValue", {"check", "--p1"}, {kCliOptionNeedsValue, {"--p1"}}},
         Refused{"OptionTwice",
-                With(With({"check"}, kSeats), {"--p1", "0,0,0,0,0,1"}),
+                Seated("check", {"--p1", "0,0,0,0,0,1"}),
                 {kCliOptionGivenTwice, {"--p1"}}},
-        Refused{"FlagWithValue",
-                With(With({"make"}, kSeats), {"--yes=no"}),
-                {kCliOptionTakesNoValue, {"--yes"}}},
+        Refused{"FlagWithValue", Seated("make", {"--yes=no"}), {kCliOptionTakesNoValue, {"--yes"}}},
         Refused{"OptionOfAnotherCommand",
-                With(With({"check"}, kSeats), {"--probe", "6"}),
+                Seated("check", {"--probe", "6"}),
                 {kCliUnknownOption, {"check", "--probe"}}},
         Refused{"ShortOption", {"make", "-y"}, {kCliUnknownOption, {"make", "-y"}}},
-        Refused{"PathForCheck",
-                With(With({"check"}, kSeats), {"g.dat"}),
-                {kCliUnexpectedArgument, {"g.dat"}}},
+        Refused{"PathForCheck", Seated("check", {"g.dat"}), {kCliUnexpectedArgument, {"g.dat"}}},
         Refused{"TwoPaths", {"show", "a.dat", "b.dat"}, {kCliUnexpectedArgument, {"b.dat"}}},
         Refused{"EmptyPath", {"lint", ""}, {kCliEmptyValue, {"PATH"}}},
         Refused{"PathAfterFileOption",
@@ -235,9 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"FileOptionAfterPath",
                 {"lint", "a.dat", "--file", "b.dat"},
                 {kCliOptionGivenTwice, {"--file"}}},
-        Refused{"EmptyFile",
-                With(With({"make"}, kSeats), {"--file", ""}),
-                {kCliEmptyValue, {"--file"}}},
+        Refused{"EmptyFile", Seated("make", {"--file", ""}), {kCliEmptyValue, {"--file"}}},
         Refused{"PartZero", {"remove", "--part", "0"}, {kCliPartNotANumber, {"0"}}},
         Refused{"PartWithSign", {"remove", "--part", "+2"}, {kCliPartNotANumber, {"+2"}}},
         Refused{"PartBeyondTheLargestFile",
@@ -254,6 +238,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {"check", "--p1", "x", "--bogus"},
                 {kCliSeatValueCount, {"--p1", "x", "1"}}}),
     [](const auto& info) { return std::string(info.param.fault); });
+
+// After "--" every word is a path, even one spelled like the flag.
+TEST(AsksForJson, JsonWordRightAfterDoubleDashIsAPath) {
+    EXPECT_FALSE(AsksForJson({"show", "--", "--json"}));
+}
 
 }  // namespace
 }  // namespace zarvek::cli

@@ -44,11 +44,11 @@ TEST_F(RemoveAndRestoreCommands, RemoveThenRestoreWriteTheExpectedBytesAndPushEa
 // Each case leaves the file as it was, exits as make and add would and says why.
 struct Unchanged {
     const char* fault;
-    Args arguments;
-    bool terminal;
-    std::string typed;
     int exitCode;
     const char* message;
+    const char* words;  // see SplitWords
+    bool terminal = false;
+    const char* typed = "";
 
     friend void PrintTo(const Unchanged& c, std::ostream* os) { *os << c.fault; }
 };
@@ -65,7 +65,7 @@ TEST_P(NothingChanges, ExitAsMakeAndAddAndSayWhy) {
     Settings settings;
     settings.terminal = GetParam().terminal;
     settings.input = GetParam().typed;
-    const auto result = Run(On(GetParam().arguments), settings);
+    const auto result = Run(On(SplitWords(GetParam().words)), settings);
     EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_TRUE(Contains(result.err, GetParam().message)) << result.err;
     EXPECT_EQ(ReadBytes(Grid()), bytes);
@@ -73,38 +73,21 @@ TEST_P(NothingChanges, ExitAsMakeAndAddAndSayWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NothingChanges,
-    testing::Values(
-        Unchanged{"WithoutTerminalNothingIsRemoved",
-                  {"remove", "--part", "2"},
-                  false,
-                  "y\n",
-                  4,
-                  "Part 2 \"Bügel rechts \" was not removed from the grid file"},
-        Unchanged{"EnterOnTheTerminalMeansNo",
-                  {"remove", "--part", "1"},
-                  true,
-                  "\n",
-                  4,
-                  "Remove part 1 \"Bracket. A\" from the Zarvek file?"},
-        Unchanged{"NameOfSeveralParts",
-                  {"remove", "--name", "Bracket. A", "--yes"},
-                  false,
-                  "",
-                  1,
-                  "holds 2 parts named \"Bracket. A\" (parts 1, 3); nothing was removed."},
-        Unchanged{"NoPartOfThatName",
-                  {"remove", "--name", "Bracket", "--yes"},
-                  false,
-                  "",
-                  1,
-                  "holds no part named \"Bracket\""},
-        Unchanged{"NoPartOfThatNumber",
-                  {"remove", "--part", "4", "--yes"},
-                  false,
-                  "",
-                  1,
-                  "holds 3 parts, so there is no part 4"},
-        Unchanged{"RestoreWithoutABackup", {"restore", "--yes"}, false, "", 3, "has no backup"}),
+    testing::Values(Unchanged{"WithoutTerminalNothingIsRemoved", 4,
+                              "Part 2 \"Bügel rechts \" was not removed from the grid file",
+                              "remove --part 2", false, "y\n"},
+                    Unchanged{"EnterOnTheTerminalMeansNo", 4,
+                              "Remove part 1 \"Bracket. A\" from the Zarvek file?",
+                              "remove --part 1", true, "\n"},
+                    Unchanged{
+                        "NameOfSeveralParts", 1,
+                        "holds 2 parts named \"Bracket. A\" (parts 1, 3); nothing was removed.",
+                        "remove --name Bracket._A --yes"},
+                    Unchanged{"NoPartOfThatName", 1, "holds no part named \"Bracket\"",
+                              "remove --name Bracket --yes"},
+                    Unchanged{"NoPartOfThatNumber", 1, "holds 3 parts, so there is no part 4",
+                              "remove --part 4 --yes"},
+                    Unchanged{"RestoreWithoutABackup", 3, "has no backup", "restore --yes"}),
     [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(RemoveAndRestoreCommands, RestoreWithoutTerminalOrYesRestoresNothing) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ using namespace testing_support;
 
 struct JsonCase {
     const char* name;
-    const char* words;  // split at blanks; SEATS: PassingSeats(), GRID: the grid file, BAD: bad.dat
+    const char* words;  // see SplitWords; SEATS: PassingSeats(), GRID: the grid file, BAD: bad.dat
     int exitCode;
     const char* members;  // a run of the object's text; GRID: the grid file
 
@@ -43,8 +42,7 @@ TEST_P(JsonOutput, OneObjectOnOneLineAndNothingOnStandardError) {
     WriteBytes(BackupPathFor(File("Gridfile.dat")), TestData("cli_make_expected.dat"));
     WriteBytes(File("bad.dat"), "$$\r\n1 3 1.5 6 4\r\nPart A\r\n\t1\t2\t3\t0\t0\t1\r\n\t1\tx\r\n");
     std::vector<std::string> arguments;
-    std::istringstream words(GetParam().words);
-    for (std::string word; words >> word;) {
+    for (const std::string& word : SplitWords(GetParam().words)) {
         arguments = word == "SEATS"
                         ? Join(arguments, PassingSeats())
                         : Join(arguments, {word == "BAD" ? File("bad.dat") : WithGrid(word)});

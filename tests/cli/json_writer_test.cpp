@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string_view>
 
 namespace zarvek::cli {
 namespace {
@@ -62,6 +63,11 @@ TEST(JsonWriter, NumberThatJsonCannotReadIsRefused) {
     for (const char* good : {"0", "-0", "10", "-12.500", "1e5", "1.5E-3", "0.0000000"}) {
         EXPECT_TRUE(IsJsonNumber(good)) << good;
     }
+}
+
+// The view ends before the point: the character after its end is not the number's.
+TEST(JsonWriter, NumberIsNotReadPastTheEndOfItsText) {
+    EXPECT_TRUE(IsJsonNumber(std::string_view("1.5").substr(0, 1)));
 }
 
 }  // namespace

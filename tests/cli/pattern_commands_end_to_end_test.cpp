@@ -57,64 +57,102 @@ TEST_F(PatternCommands, MakeThenAddWriteTheExpectedBytes) {
     EXPECT_EQ(ReadBytes(Grid()), TestData("cli_add_expected.dat"));
 }
 
-// Each refusal leaves exit status 1, its own message, no output, and no file.
+// Each refusal exits with its status and message, prints nothing on standard output and leaves
+// the grid file as it was (or absent) and the installed one absent.
 struct Refusal {
     const char* fault;
-    Args arguments;
+    const char* file;   // the grid file's text first, if any; MADE: cli_make_expected.dat, FULL:
+                        // a file of 32767 parts
+    const char* words;  // split at blanks; see Words
+    int exitCode;
     const char* message;
 
     // Test names and failures show the fault, not the bytes of the case.
     friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.fault; }
 };
 
-class PatternRefusals : public PatternCommands, public testing::WithParamInterface<Refusal> {};
-
-TEST_P(PatternRefusals, ExitOneWithTheMessageAndWriteNothing) {
-    Args arguments = GetParam().arguments;
-    if (arguments[0] != "check") {
-        arguments = Join(arguments, {"--file", Grid()});
+class Refusals : public PatternCommands, public testing::WithParamInterface<Refusal> {
+  protected:
+    // SplitWords(text) where SEATS stands for PassingSeats(), PART1 for the first part as typed,
+    // GRID for the grid file, NOFOLDER for a file in a folder that does not exist, EMPTY for an
+    // empty word and BROKEN for a name with a line break.
+    Args Words(const std::string& text) const {
+        Args words;
+        for (const std::string& word : SplitWords(text)) {
+            words = word == "SEATS"      ? Join(words, PassingSeats())
+                    : word == "PART1"    ? Join(words, kPartOne)
+                    : word == "GRID"     ? Join(words, {Grid()})
+                    : word == "NOFOLDER" ? Join(words, {File("no such folder/Gridfile.dat")})
+                    : word == "EMPTY"    ? Join(words, {""})
+                    : word == "BROKEN"   ? Join(words, {"A\nB"})
+                                         : Join(words, {word});
+        }
+        return words;
     }
-    const auto result = Run(arguments);
-    EXPECT_EQ(result.exitCode, 1) << result.err;
+    std::string Before() const {
+        const std::string file = GetParam().file;
+        return file == "MADE"   ? TestData("cli_make_expected.dat")
+               : file == "FULL" ? GeneratedGridFile(32767)
+                                : file;
+    }
+};
+
+TEST_P(Refusals, ExitWithTheMessageAndWriteNothing) {
+    const std::string before = Before();
+    if (!before.empty()) {
+        WriteBytes(Grid(), before);
+    }
+    const auto result = Run(Words(GetParam().words));
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_TRUE(Contains(result.err, GetParam().message)) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_FALSE(std::filesystem::exists(Grid()));
+    if (before.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(Grid()));
+    } else {
+        EXPECT_EQ(ReadBytes(Grid()), before);
+    }
+    EXPECT_FALSE(std::filesystem::exists(InstalledGridFile()));
 }
 
+const char kAddA[] = "add SEATS --probe 6 --name A --yes --file GRID";
+
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PatternRefusals,
+    Cases, Refusals,
     testing::Values(
-        Refusal{
-            "LengthsTooAlike",
-            {"check", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "50,86.6,0,0,0,1"},
-            "Length Check: The Length Between Points 1-2, and Points 2-3 Need to be Different"},
-        Refusal{
-            "LeftHandRotation",
-            {"check", "--p1", "0,0,0,0,0,-1", "--p2", "100,0,0,0,0,-1", "--p3", "30,80,0,0,0,-1"},
-            "Pattern is NOT Right Hand Rotation: Pattern MUST be Right Hand Rotation"},
-        Refusal{"SeatTwoHasNoDirection",
-                {"check", "--p1", "0,0,0,0,0,2", "--p2", "100,0,0,0,0,0", "--p3", "30,80,0,0,0,1"},
+        Refusal{"LengthsTooAlike", "",
+                "check --p1 0,0,0,0,0,1 --p2 100,0,0,0,0,1 --p3 50,86.6,0,0,0,1", 1,
+                "Length Check: The Length Between Points 1-2, and Points 2-3 Need to be Different"},
+        Refusal{"LeftHandRotation", "",
+                "check --p1 0,0,0,0,0,-1 --p2 100,0,0,0,0,-1 --p3 30,80,0,0,0,-1", 1,
+                "Pattern is NOT Right Hand Rotation: Pattern MUST be Right Hand Rotation"},
+        Refusal{"SeatTwoHasNoDirection", "",
+                "check --p1 0,0,0,0,0,2 --p2 100,0,0,0,0,0 --p3 30,80,0,0,0,1", 1,
                 "The Vector of Point Two is Not a Vector"},
-        Refusal{"NarrowSpreadNotAccepted",
-                {"check", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "0,50,0,0,0,1"},
+        Refusal{"NarrowSpreadNotAccepted", "",
+                "check --p1 0,0,0,0,0,1 --p2 100,0,0,0,0,1 --p3 0,50,0,0,0,1", 1,
                 "Insufficient Spread: The Distance Between Point 3 and a Line Between Points 1 "
                 "and 2 is Too Narrow\nzarvek-grid: Not accepted; --accept-spread accepts this "
                 "pattern anyway."},
-        Refusal{"NarrowSpreadNotAcceptedByMake",
-                {"make", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--p3", "0,50,0,0,0,1",
-                 "--probe", "6", "--name", "A"},
-                "--accept-spread accepts"},
-        Refusal{"EmptyName", Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", ""}),
+        Refusal{"EmptyName", "", "make SEATS --probe 6 --name EMPTY --file GRID", 1,
                 "Insufficient Data!: All Text Boxes Must be Filled In"},
-        Refusal{"EmptyProbeDiameter",
-                Join(Join({"add"}, PassingSeats()), {"--probe", "", "--name", "A"}),
-                "Insufficient Data!: All Text Boxes Must be Filled In"},
-        Refusal{"NameWithLineBreak",
-                Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", "A\nB"}),
+        Refusal{"NameWithLineBreak", "", "make SEATS --probe 6 --name BROKEN --file GRID", 1,
                 "The part name contains a line break"},
-        Refusal{"NameTheFileCannotHold",
-                Join(Join({"make"}, PassingSeats()), {"--probe", "6", "--name", "Bracket Ω"}),
-                "Part Name Not Possible: The part name holds \"Ω\" (U+03A9), which"}),
+        Refusal{"NameTheFileCannotHold", "", "make SEATS --probe 6 --name Ω --file GRID", 1,
+                "Part Name Not Possible: The part name holds \"Ω\" (U+03A9), which"},
+        Refusal{"DiameterDiffersFromTheFile", "MADE",
+                "add SEATS --probe 3 --name A --yes --file GRID", 1,
+                "The Probe Diameter for the New Part Needs to be:6.350000\n"},
+        Refusal{"LengthsRepeatThoseOfTheFile", "MADE", "add PART1 --yes --file GRID", 1,
+                "Redundant Lengths!: More Than Two of the Lengths Match Lengths Already in"},
+        Refusal{"FullGridFile", "FULL", kAddA, 1, "already holds 32767 parts"},
+        Refusal{"AddToMissingFile", "", kAddA, 3,
+                "No Zarvek File Exists!  Make a Zarvek File First!"},
+        Refusal{"AddToFileWithoutMarker", "no marker\r\n1 3 1.5 6 4", kAddA, 3,
+                "is not a Zarvek file"},
+        Refusal{"AddToMalformedFile", "$$\r\n1 3 1.5 6 4\r\nPart A\r\n\t1\t2\r\n\t1\r\n\t1", kAddA,
+                3, "line 4: expected six tab-separated"},
+        Refusal{"WriteIntoMissingFolder", "", "make SEATS --probe 6 --name A --file NOFOLDER", 3,
+                "could not be written"}),
     [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(PatternCommands, AcceptedSpreadPassesWithTheVerdictShown) {
@@ -123,40 +161,6 @@ TEST_F(PatternCommands, AcceptedSpreadPassesWithTheVerdictShown) {
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(result.out, "Pattern is Good!"));
     EXPECT_TRUE(Contains(result.err, "Too Narrow\nzarvek-grid: Accepted with --accept-spread."));
-}
-
-TEST_F(PatternCommands, AddTestsTheDiameterBeforeTheLengths) {
-    ASSERT_EQ(Run(Make(kPartOne)).exitCode, 0);
-    const std::string before = ReadBytes(Grid());
-    Args otherDiameter = kPartOne;
-    *(std::find(otherDiameter.begin(), otherDiameter.end(), "--probe") + 1) = "3";
-    const auto diameter = Run(Join(Add(otherDiameter), {"--yes"}));
-    EXPECT_EQ(diameter.exitCode, 1);
-    EXPECT_TRUE(Contains(diameter.err,
-                         "Different Probe Diameters!: The Probe Diameter in the Zarvek File is "
-                         "Different than the one Entered. The Probe Diameter for the New Part "
-                         "Needs to be:6.350000\n"))
-        << diameter.err;
-    EXPECT_FALSE(Contains(diameter.err, "More Than Two"));
-
-    const auto lengths = Run(Join(Add(kPartOne), {"--yes"}));
-    EXPECT_EQ(lengths.exitCode, 1);
-    EXPECT_TRUE(Contains(lengths.err,
-                         "Redundant Lengths!: More Than Two of the Lengths Match "
-                         "Lengths Already in the GridFile"));
-    EXPECT_FALSE(Contains(lengths.err, "Different Probe Diameters"));
-    EXPECT_EQ(ReadBytes(Grid()), before);
-}
-
-TEST_F(PatternCommands, FullGridFileRefusesTheAdd) {
-    WriteBytes(Grid(), GeneratedGridFile(32767));
-    const std::string before = ReadBytes(Grid());
-    const auto result =
-        Run(Join(Join({"add"}, PassingSeats()),
-                 {"--probe", "6", "--name", "One more", "--file", Grid(), "--yes"}));
-    EXPECT_EQ(result.exitCode, 1) << result.err;
-    EXPECT_TRUE(Contains(result.err, "already holds 32767 parts")) << result.err;
-    EXPECT_EQ(ReadBytes(Grid()), before);
 }
 
 // How the replace question is answered, and what is then on disk.
@@ -192,22 +196,17 @@ TEST_P(ReplaceQuestion, ReplacesOnlyWhenConfirmed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceQuestion,
-    testing::Values(
-        Replace{"WithoutTerminalNothingIsReplaced", false, false, "y\n", 4,
-                "exists and was not replaced; nothing was written. Give --yes"},
-        Replace{"EnterOnTheTerminalMeansNo", false, true, "\n", 4,
-                "Do you Want to Replace the Installed GridFile? [y/N] "},
-        Replace{"NoOnTheTerminal", false, true, "n\n", 4, "was not replaced; nothing was written"},
-        Replace{"EndOfInputOnTheTerminalMeansNo", false, true, "\x04", 4, "was not replaced"},
-        Replace{"YesOnTheTerminal", false, true, "y\n", 0, "was written"},
-        Replace{"YesFlag", true, false, "", 0, "was written"}),
+    testing::Values(Replace{"WithoutTerminalNothingIsReplaced", false, false, "y\n", 4,
+                            "exists and was not replaced; nothing was written. Give --yes"},
+                    Replace{"NoOnTheTerminal", false, true, "n\n", 4,
+                            "was not replaced; nothing was written"},
+                    Replace{"YesOnTheTerminal", false, true, "y\n", 0, "was written"},
+                    Replace{"YesFlag", true, false, "", 0, "was written"}),
     [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(PatternCommands, HostLibraryIsCalledAfterEveryWriteAndOnlyThen) {
     InstallFakeHost(installFolder());
     ASSERT_EQ(Run(Make(kPartOne)).exitCode, 0);
-    EXPECT_EQ(Pushes(), 1);
-    EXPECT_EQ(Run(Make(kPartOne)).exitCode, 4);                  // replace not confirmed
     EXPECT_EQ(Run(Join(Add(kPartOne), {"--yes"})).exitCode, 1);  // redundant lengths
     EXPECT_EQ(Pushes(), 1);
     EXPECT_EQ(Run(Join(Add(kPartTwo), {"--yes"})).exitCode, 0);
@@ -219,59 +218,6 @@ TEST_F(PatternCommands, InstalledGridFileComesFromTheRegistry) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(ReadBytes(InstalledGridFile()), TestData("cli_make_expected.dat"));
 }
-
-// Failures of the grid file, or no grid file known: exit status 3, nothing written.
-struct FileProblem {
-    const char* fault;
-    std::string fileText;  // written to Gridfile.dat first unless empty
-    Args arguments;        // "GRID" stands for the grid file's path
-    const char* message;
-
-    // Test names and failures show the fault, not the bytes of the case.
-    friend void PrintTo(const FileProblem& c, std::ostream* os) { *os << c.fault; }
-};
-
-class FileProblems : public PatternCommands, public testing::WithParamInterface<FileProblem> {};
-
-TEST_P(FileProblems, ExitThreeAndWriteNothing) {
-    if (!GetParam().fileText.empty()) {
-        WriteBytes(Grid(), GetParam().fileText);
-    }
-    Args arguments = GetParam().arguments;
-    for (std::string& word : arguments) {
-        if (word == "GRID") {
-            word = Grid();
-        } else if (word == "MISSING_FOLDER") {
-            word = File("no such folder/Gridfile.dat");
-        }
-    }
-    const auto result = Run(arguments);
-    EXPECT_EQ(result.exitCode, 3) << result.err;
-    EXPECT_TRUE(Contains(result.err, GetParam().message)) << result.err;
-    if (GetParam().fileText.empty()) {
-        EXPECT_FALSE(std::filesystem::exists(Grid()));
-    } else {
-        EXPECT_EQ(ReadBytes(Grid()), GetParam().fileText);
-    }
-    EXPECT_FALSE(std::filesystem::exists(InstalledGridFile()));
-}
-
-const Args kAddArgs = Join(Join({"add"}, PassingSeats()), {"--probe", "6", "--name", "A", "--yes"});
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FileProblems,
-    testing::Values(FileProblem{"AddToMissingFile", "", Join(kAddArgs, {"--file", "GRID"}),
-                                "No Zarvek File Exists!  Make a Zarvek File First!"},
-                    FileProblem{"AddToFileWithoutMarker", "no marker\r\n1 3 1.5 6 4",
-                                Join(kAddArgs, {"--file", "GRID"}), "is not a Zarvek file"},
-                    FileProblem{
-                        "AddToMalformedFile", "$$\r\n1 3 1.5 6 4\r\nPart A\r\n\t1\t2\r\n\t1\r\n\t1",
-                        Join(kAddArgs, {"--file", "GRID"}), "line 4: expected six tab-separated"},
-                    FileProblem{"WriteIntoMissingFolder", "",
-                                Join(Join({"make"}, PassingSeats()),
-                                     {"--probe", "6", "--name", "A", "--file", "MISSING_FOLDER"}),
-                                "could not be written"}),
-    [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(PatternCommands, NoInstalledFolderWritesNothingInTheCurrentFolder) {
     WriteRegistry("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n");
@@ -286,14 +232,6 @@ TEST_F(PatternCommands, NoInstalledFolderWritesNothingInTheCurrentFolder) {
                          "Ensure Quadrel Is Correctly Installed.\n"));
     EXPECT_TRUE(Contains(result.err, "Name the file with --file PATH."));
     EXPECT_TRUE(std::filesystem::is_empty(current.path()));
-}
-
-TEST_F(PatternCommands, ValueAfterAnOptionMayBeginWithMinus) {
-    const auto result =
-        Run({"make", "--name", "--yes", "--p1", "-10,-20,0,0,0,1", "--p2", "90,-20,0,0,0,1", "--p3",
-             "20,60,0,0,0,1", "--probe", "6", "--file", Grid()});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(Contains(ReadBytes(Grid()), "Part --yes\r\n\t-10.000\t-20.000\t0.000"));
 }
 
 TEST_F(PatternCommands, MessagesFollowTheGermanInterface) {

@@ -1,8 +1,6 @@
 // zarvek-grid show and lint, run as a program on temporary files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <ostream>
 #include <string>
 
 #include "zarvek_grid_fixture.h"
@@ -52,16 +50,6 @@ TEST_F(ReadCommands, ShowPrintsTheTextDecodedFromTheCodePage) {
               "\t20.000\t95.000\t5.125\t-0.5773500\t0.5773500\t0.5773500\n");
 }
 
-TEST_F(ReadCommands, ShowAndLintTakeTheFileAsAnOptionToo) {
-    WriteBytes(Grid(), TestData("worked_example.dat"));
-    const auto shown = Run({"show", "--file", Grid()});
-    EXPECT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(shown.out, Run({"show", Grid()}).out);
-    const auto linted = Run({"lint", "--file", Grid()});
-    EXPECT_EQ(linted.exitCode, 0) << linted.err;
-    EXPECT_EQ(linted.out.find("Grid file: " + Grid() + "\n"), 0u);
-}
-
 TEST_F(ReadCommands, ShowAndLintReadTheInstalledFileWithoutPath) {
     WriteBytes(InstalledGridFile(), TestData("worked_example.dat"));
     const auto shown = Run({"show"});
@@ -72,28 +60,16 @@ TEST_F(ReadCommands, ShowAndLintReadTheInstalledFileWithoutPath) {
     EXPECT_EQ(linted.out.find("Grid file: " + InstalledGridFile() + "\n"), 0u);
 }
 
-struct MissingCase {
-    const char* fault;
-    const char* command;
-
-    // Test names and failures show the fault, not the bytes of the case.
-    friend void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.fault; }
-};
-
-class MissingFile : public ReadCommands, public testing::WithParamInterface<MissingCase> {};
-
-TEST_P(MissingFile, SaysNoGridFileExistsAndExitsThree) {
-    const auto result = Run({GetParam().command, Grid()});
-    EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.err,
-              "Insufficient Data!: No Zarvek File Exists!  Make a Zarvek File First! (file: " +
-                  Grid() + ")\n");
-    EXPECT_EQ(result.out, "");
+TEST_F(ReadCommands, MissingFileSaysNoGridFileExistsAndExitsThree) {
+    for (const char* command : {"show", "lint"}) {
+        const auto result = Run({command, Grid()});
+        EXPECT_EQ(result.exitCode, 3) << command;
+        EXPECT_EQ(result.err,
+                  "Insufficient Data!: No Zarvek File Exists!  Make a Zarvek File First! (file: " +
+                      Grid() + ")\n");
+        EXPECT_EQ(result.out, "") << command;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, MissingFile,
-                         testing::Values(MissingCase{"Show", "show"}, MissingCase{"Lint", "lint"}),
-                         [](const auto& info) { return std::string(info.param.fault); });
 
 TEST_F(ReadCommands, LintReportsAGoodFileAndExitsZero) {
     WriteBytes(Grid(), TestData("cli_add_expected.dat"));

@@ -58,30 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UsageCase{"Exponent", MakeWithFirstSeat("1e3,0,0,0,0,1"),
                   std::string("--p1: value 1 (X) \"1e3\" ") + kNumberAdvice},
-        UsageCase{"PlusSign", MakeWithFirstSeat("0,+5,0,0,0,1"),
-                  std::string("--p1: value 2 (Y) \"+5\" ") + kNumberAdvice},
-        UsageCase{"Unit", MakeWithFirstSeat("0,0,5mm,0,0,1"),
-                  std::string("--p1: value 3 (Z) \"5mm\" ") + kNumberAdvice},
         UsageCase{"EmptyValue", MakeWithFirstSeat("0,0,0,,0,1"), "--p1: value 4 (I) is empty."},
         UsageCase{"FiveValues", MakeWithFirstSeat("0,0,0,0,1"),
                   "--p1 needs six values X,Y,Z,I,J,K separated by commas; \"0,0,0,0,1\" holds 5."},
-        UsageCase{"SevenValues", MakeWithFirstSeat("0,0,0,0,0,1,2"),
-                  "--p1 needs six values X,Y,Z,I,J,K separated by commas; \"0,0,0,0,0,1,2\" "
-                  "holds 7."},
         UsageCase{"ProbeWithUnit", MakeWithProbe("6mm"),
                   std::string("--probe: \"6mm\" ") + kNumberAdvice},
         UsageCase{"MissingFirstSeat",
                   {"make", "--p2", "100,0,0,0,0,1", "--p3", "30,80,0,0,0,1", "--probe", "6",
                    "--name", "A"},
                   "The option --p1 is missing."},
-        UsageCase{
-            "MissingSecondSeat",
-            {"make", "--p1", "0,0,0,0,0,1", "--p3", "30,80,0,0,0,1", "--probe", "6", "--name", "A"},
-            "The option --p2 is missing."},
-        UsageCase{
-            "MissingThirdSeat",
-            {"make", "--p1", "0,0,0,0,0,1", "--p2", "100,0,0,0,0,1", "--probe", "6", "--name", "A"},
-            "The option --p3 is missing."},
         UsageCase{"UnknownCommand", {"delete"}, "Unknown command \"delete\"."}),
     [](const auto& info) { return std::string(info.param.fault); });
 

@@ -1,5 +1,6 @@
 #include "zarvek_grid_fixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -86,6 +87,16 @@ std::vector<std::string> PassingSeats() {
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream split(text);
+    for (std::string word; split >> word;) {
+        std::replace(word.begin(), word.end(), '_', ' ');
+        words.push_back(word);
+    }
+    return words;
 }
 
 }  // namespace zarvek::testing_support

@@ -57,4 +57,7 @@ std::vector<std::string> PassingSeats();
 // `a` followed by `b`.
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b);
 
+// `text` split at blanks, each "_" inside a word then made a blank: one-line table rows.
+std::vector<std::string> SplitWords(const std::string& text);
+
 }  // namespace zarvek::testing_support

@@ -46,17 +46,6 @@ TEST_F(WriteGateTest, PassedCheckOpensItAndOneKeystrokeInThePartNameClosesIt) {
     ExpectGate(false);
 }
 
-TEST_F(WriteGateTest, FailedCheckClosesIt) {
-    StartWithPassedPattern();
-    window->form().SetText(Field::K1, "0");
-    window->form().SetText(Field::K2, "0");  // seat 2 has no direction now
-    window->form().DisableWriteCommands(false);
-    window->CheckPatternClick();
-    ExpectGate(false);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt, "The Vector of Point One is Not a Vector");
-}
-
 TEST_F(WriteGateTest, ViewModeKeepsToolbarAddButHidesTheLabelOverTheTabsAndNewClosesThem) {
     StartWithPassedPattern();
     WriteFile("Gridfile.dat", "$$");
@@ -97,14 +86,6 @@ TEST_F(WriteGateTest, EnterChecksNeverWritesAndARefusalFocusesTheFieldSelected) 
     QTest::keyClick(window->controls().cmdMakeGridFile, Qt::Key_Return);
     EXPECT_FALSE(std::filesystem::exists(window->gridFilePath()));
     EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
-TEST_F(WriteGateTest, TabbingThroughACheckedDirectionAddsADecimalAndClosesIt) {
-    StartWithPassedPattern();
-    Box(Field::K1)->setFocus(Qt::TabFocusReason);
-    Box(Field::I2)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Box(Field::K1)->text(), "1.000000");
-    ExpectGate(false);
 }
 
 TEST_F(WriteGateTest, FailureUnlocksLockedFields) {
