@@ -368,15 +368,21 @@ auto ReadFile(const std::string& path, ReadLines read) {
     }
 }
 
-}  // namespace
-
-std::optional<GridFile> ReadGridFileText(std::string_view text, const std::string& path) {
+// The same for text in memory.
+template <typename ReadLines>
+auto ReadText(std::string_view text, const std::string& path, ReadLines read) {
     try {
         TextLines lines(text);
-        return Collect(lines, path);
+        return read(lines);
     } catch (const LineError& error) {
         throw Unreadable(path, error);
     }
+}
+
+}  // namespace
+
+std::optional<GridFile> ReadGridFileText(std::string_view text, const std::string& path) {
+    return ReadText(text, path, [&](TextLines& lines) { return Collect(lines, path); });
 }
 
 std::optional<GridFile> MakeGridFileObj(const std::string& path) {
@@ -390,12 +396,7 @@ std::optional<GridFileScan> ScanGridFile(const std::string& path, const PartVisi
 
 std::optional<GridFileScan> ScanGridFileText(std::string_view text, const std::string& path,
                                              const PartVisitor& visit) {
-    try {
-        TextLines lines(text);
-        return Scan(lines, path, visit, {});
-    } catch (const LineError& error) {
-        throw Unreadable(path, error);
-    }
+    return ReadText(text, path, [&](TextLines& lines) { return Scan(lines, path, visit, {}); });
 }
 
 }  // namespace zarvek
